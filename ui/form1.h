@@ -1,0 +1,94 @@
+#pragma once
+
+#include "banner/banner_tick.h"
+#include "calc/calculator_panel.h"
+#include "calc/calculator_state.h"
+#include "platform.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ui {
+
+// The calculator window's behaviour: its variables and its 32 event handlers.
+// It reaches the controls only through the Platform, which also binds each
+// control's event to the handler named after it.
+class Form1 final : private calc::CalculatorPanel, private banner::BannerSurface {
+public:
+    explicit Form1(Platform& platform)
+        : platform_(platform)
+    {
+    }
+
+    void Form_Load();
+    void Timer1_Timer();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command19_Click();
+    void Command20_Click();
+    void Command21_Click();
+    void Command22_Click();
+    void Command23_Click();
+    void Command24_Click();
+    void Command25_Click();
+    void Command26_Click();
+    void Command27_Click();
+    void Command28_Click();
+    void Command29_Click();
+    void Command30_Click();
+
+    using Handler = void (Form1::*)();
+    struct ClickBinding {
+        Control key;
+        Handler handler;
+    };
+    static const std::array<ClickBinding, 30>& clickBindings();
+
+    const calc::CalculatorState& calculatorState() const { return state_; }
+    std::uint8_t bannerStep() const { return bannerStep_; }
+
+private:
+    // Runs one key's work; a run-time error ends it at the failing step and is
+    // reported, after which the calculator goes on with what it had stored.
+    template <typename Work> void runKey(Work&& work);
+
+    // calc::CalculatorPanel
+    std::u16string displayText() const override;
+    void setDisplayText(std::u16string_view text) override;
+    void focusDisplay() override;
+    void setMemoryIndicatorText(std::u16string_view text) override;
+    void setMemoryIndicatorVisible(bool visible) override;
+    int askYesNo(std::u16string_view question) override;
+
+    // banner::BannerSurface
+    void setCreditColor(std::uint32_t bgr) override;
+    void setContactColor(std::uint32_t bgr) override;
+    float pictureLeft() const override;
+    void setPictureLeft(float twips) override;
+    std::u16string currentDateTimeText() const override;
+    void setClockText(std::u16string_view text) override;
+    void setPhraseText(std::u16string_view text) override;
+
+    Platform& platform_;
+    calc::CalculatorState state_;
+    std::uint8_t bannerStep_ = 0;
+};
+
+} // namespace ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/layout.h"
+
+#include <QWidget>
+
+namespace ui {
+
+// Creates the widget for one row of the layout table as a child of the window,
+// with its geometry, font, colours, alignment and accessible name. Returns
+// nullptr for the timer, which has no widget.
+QWidget* createControl(const ControlSpec& spec, QWidget* window);
+
+QFont controlFont(const ControlSpec& spec);
+
+inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
+
+} // namespace ui

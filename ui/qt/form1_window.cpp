@@ -1,0 +1,143 @@
+#include "form1_window.h"
+
+#include "assets.h"
+#include "clock_text.h"
+#include "control_factory.h"
+#include "qt_text.h"
+#include "system_colors.h"
+#include "ui/layout.h"
+#include "wrapping_text_box.h"
+
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QIcon>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+Form1Window::Form1Window(MessagePresenter& messages, QWidget* parent)
+    : QWidget(parent)
+    , messages_(messages)
+    , timer_(this)
+    , form_(*this)
+{
+    buildControls();
+    bindEvents();
+    form_.Form_Load();
+    timer_.start();
+}
+
+void Form1Window::buildControls()
+{
+    registerAssets();
+    const FormSpec& spec = formSpec();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(toQString(spec.caption));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/eagle-32.png")));
+    resize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toQColor(spec.background, background));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // Created back to front, so each control is stacked in front of those before it.
+    std::vector<const ControlSpec*> tabOrder;
+    for (const ControlSpec& control : controlSpecs()) {
+        controls_[static_cast<std::size_t>(control.id)] = createControl(control, this);
+        if (control.kind == ControlKind::TextBox || control.kind == ControlKind::Key)
+            tabOrder.push_back(&control);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+        [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(control(tabOrder[i - 1]->id), control(tabOrder[i]->id));
+
+    timer_.setObjectName(QStringLiteral("Timer1"));
+    timer_.setInterval(spec.timerIntervalMs);
+    control(Control::TEXT1)->setFocus();
+}
+
+void Form1Window::bindEvents()
+{
+    for (const Form1::ClickBinding& binding : Form1::clickBindings()) {
+        auto* key = static_cast<QAbstractButton*>(control(binding.key));
+        const Form1::Handler handler = binding.handler;
+        connect(key, &QAbstractButton::clicked, this, [this, handler] { (form_.*handler)(); });
+    }
+    connect(&timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
+    pictureLeftTwips_ = static_cast<float>(controlSpec(Control::Image1).left);
+}
+
+std::u16string Form1Window::text(Control id) const
+{
+    QWidget* widget = control(id);
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return toU16(line->text());
+    if (auto* box = qobject_cast<WrappingTextBox*>(widget))
+        return toU16(box->text());
+    return {};
+}
+
+// Writes skip unchanged values: the clock and phrase are rewritten on every tick,
+// and only what really changed should be laid out and repainted.
+void Form1Window::setText(Control id, std::u16string_view text)
+{
+    const QString value = toQString(text);
+    QWidget* widget = control(id);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (line->text() != value)
+            line->setText(value);
+    } else if (auto* box = qobject_cast<WrappingTextBox*>(widget)) {
+        box->setText(value);
+    }
+}
+
+void Form1Window::setFocus(Control id) { control(id)->setFocus(Qt::OtherFocusReason); }
+
+void Form1Window::setVisible(Control id, bool visible) { control(id)->setVisible(visible); }
+
+void Form1Window::setForeColor(Control id, std::uint32_t bgr)
+{
+    QWidget* widget = control(id);
+    QPalette palette = widget->palette();
+    const QColor color = toQColor(bgr, palette);
+    if (palette.color(QPalette::WindowText) == color)
+        return;
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+float Form1Window::left(Control id) const
+{
+    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(controlSpec(id).left);
+}
+
+void Form1Window::setLeft(Control id, float twips)
+{
+    if (id == Control::Image1)
+        pictureLeftTwips_ = twips;
+    QWidget* widget = control(id);
+    widget->move(qRound(twips / kTwipsPerPixel), widget->y());
+}
+
+int Form1Window::messageBox(std::u16string_view text, int style)
+{
+    return messages_.present(this, toQString(text), style);
+}
+
+void Form1Window::quit()
+{
+    timer_.stop();
+    hide();
+    emit quitRequested();
+}
+
+std::u16string Form1Window::currentDateTimeText() const
+{
+    return toU16(generalDateText(QDateTime::currentDateTime(), QLocale::system()));
+}
+
+} // namespace ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// The engine keeps its texts as UTF-16, as QString does; these copy, never convert.
+inline QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::u16string toU16(const QString& text) { return text.toStdU16String(); }
+
+} // namespace ui
+
+namespace ui {
+
+inline QString fromAscii(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+} // namespace ui

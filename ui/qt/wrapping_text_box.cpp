@@ -1,0 +1,40 @@
+#include "wrapping_text_box.h"
+
+#include <QTextBlockFormat>
+#include <QTextCursor>
+
+namespace ui {
+
+WrappingTextBox::WrappingTextBox(Qt::Alignment alignment, QWidget* parent)
+    : QTextEdit(parent)
+{
+    // The timer rewrites the text, so typing would be lost; it can still be
+    // selected, copied and reached with Tab.
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
+    setAcceptRichText(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    document()->setDocumentMargin(0);
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(option);
+}
+
+void WrappingTextBox::setText(const QString& text)
+{
+    if (toPlainText() == text)
+        return;
+    setPlainText(text);
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(qRound(fontInfo().pixelSize() * 1.2), QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(spacing);
+}
+
+} // namespace ui
