@@ -1,0 +1,378 @@
+// The calculator window on Qt, offscreen: its controls against the layout it must
+// have, and the keys clicked for real.
+
+#include "banner/banner_tick.h"
+#include "ui/qt/clock_text.h"
+#include "ui/qt/form1_window.h"
+#include "ui/qt/message_boxes.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <vector>
+
+namespace {
+
+// Answers message boxes instead of a person and remembers what they said.
+class ScriptedMessages final : public ui::MessagePresenter {
+public:
+    struct Shown {
+        QString text;
+        int style;
+    };
+    std::vector<Shown> shown;
+    int answer = ui::box::kOk;
+
+    int present(QWidget*, const QString& text, int style) override
+    {
+        shown.push_back({ text, style });
+        return answer;
+    }
+};
+
+struct Expected {
+    const char* name;
+    const char* kind; // Qt class the control must be
+    const char* caption;
+    int left, top, width, height; // twips
+    double points;
+};
+
+// The window as a user must see it, written out from the design, not from the
+// program's own table.
+const std::vector<Expected> kLayout = {
+    { "Label1", "QLabel", "ENG KELVO ORVI STALBREN", 120, 120, 5535, 495, 15.75 },
+    { "Label2", "QLabel", "kelvo.orvi@example.com", 600, 480, 4575, 255, 12 },
+    { "Image1", "QLabel", "", 3840, 840, 810, 1080, 0 },
+    { "Text3", "QTextEdit", "", 360, 1080, 1215, 615, 9.75 },
+    { "TEXT1", "QLineEdit", "", 360, 2040, 5655, 735, 24 },
+    { "Command1", "QPushButton", "1", 360, 6360, 855, 735, 15.75 },
+    { "Command2", "QPushButton", "4", 360, 5520, 855, 735, 15.75 },
+    { "Command3", "QPushButton", "7", 360, 4680, 855, 735, 15.75 },
+    { "Command4", "QPushButton", "0", 360, 3840, 855, 735, 15.75 },
+    { "Command5", "QPushButton", "2", 1560, 6360, 855, 735, 15.75 },
+    { "Command6", "QPushButton", "5", 1560, 5520, 855, 735, 15.75 },
+    { "Command7", "QPushButton", "8", 1560, 4680, 855, 735, 15.75 },
+    { "Command8", "QPushButton", "C", 1560, 7200, 855, 735, 15.75 },
+    { "Command9", "QPushButton", "3", 2760, 6360, 855, 735, 15.75 },
+    { "Command10", "QPushButton", "6", 2760, 5520, 855, 735, 15.75 },
+    { "Command11", "QPushButton", "9", 2760, 4680, 855, 735, 15.75 },
+    { "Command12", "QPushButton", "=", 3960, 6360, 855, 735, 15.75 },
+    { "Command13", "QPushButton", "+", 3960, 3000, 855, 735, 15.75 },
+    { "Command14", "QPushButton", "-", 3960, 3840, 855, 735, 15.75 },
+    { "Command15", "QPushButton", "*", 3960, 4680, 855, 735, 15.75 },
+    { "Command16", "QPushButton", "/", 3960, 5520, 855, 735, 15.75 },
+    { "Command17", "QPushButton", ".", 2760, 3840, 855, 735, 15.75 },
+    { "Command18", "QPushButton", "Sqr", 2760, 7200, 855, 735, 15.75 },
+    { "Command19", "QPushButton", "nI", 3960, 7200, 855, 735, 15.75 },
+    { "Command20", "QPushButton", "AC", 360, 7200, 855, 735, 15.75 },
+    { "Command21", "QPushButton", "OFF", 1560, 3000, 855, 735, 15.75 },
+    { "Text2", "QLineEdit", "", 5280, 2040, 735, 720, 18 },
+    { "Command22", "QPushButton", "M+", 5160, 3000, 855, 735, 14.25 },
+    { "Command23", "QPushButton", "M-", 5160, 3840, 855, 735, 14.25 },
+    { "Command24", "QPushButton", "MS", 5160, 4680, 855, 735, 15.75 },
+    { "Command25", "QPushButton", "MR", 5160, 5520, 855, 735, 15.75 },
+    { "Command26", "QPushButton", "MC", 5160, 6360, 855, 735, 15.75 },
+    { "Command27", "QPushButton", "%", 1560, 3840, 855, 735, 15.75 },
+    { "Command28", "QPushButton", "Log", 5160, 7200, 855, 735, 15.75 },
+    { "Command29", "QPushButton", "ON", 360, 3000, 855, 735, 15.75 },
+    { "Command30", "QPushButton", "RUN", 2760, 3000, 855, 735, 9.75 },
+    { "Text4", "QTextEdit", "", 4680, 1080, 1335, 615, 11.25 },
+}; // back to front
+
+QColor bgr(unsigned value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QString captionOf(QWidget* w)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    if (auto* t = qobject_cast<QTextEdit*>(w))
+        return t->toPlainText();
+    return {};
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    ScriptedMessages messages;
+    std::unique_ptr<ui::Form1Window> window;
+
+    template <typename T = QWidget> T* find(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QString display() const { return find<QLineEdit>("TEXT1")->text(); }
+    void clickKeys(const QStringList& captions)
+    {
+        for (const QString& caption : captions) {
+            QPushButton* key = nullptr;
+            for (auto* b : window->findChildren<QPushButton*>())
+                if (b->text() == caption)
+                    key = b;
+            QVERIFY2(key, qPrintable(caption));
+            QTest::mouseClick(key, Qt::LeftButton);
+        }
+    }
+
+private slots:
+    void init()
+    {
+        messages = {};
+        window = std::make_unique<ui::Form1Window>(messages);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void windowFrame()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("CalculatorOrvi2009"));
+        QCOMPARE(window->size(), QSize(6345 / 15, 8430 / 15));
+        QCOMPARE(window->palette().color(QPalette::Window), QColor(128, 128, 255));
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(window->maximumSize().width() > 6345 / 15); // sizable
+    }
+
+    void controlsMatchTheLayout()
+    {
+        for (const Expected& e : kLayout) {
+            QWidget* w = find(e.name);
+            const QString where = QString::fromLatin1(e.name);
+            QVERIFY2(w->inherits(e.kind), qPrintable(where));
+            QCOMPARE(w->geometry(), QRect(e.left / 15, e.top / 15, e.width / 15, e.height / 15));
+            QCOMPARE(captionOf(w), QString::fromUtf8(e.caption));
+            if (e.points > 0) {
+                QCOMPARE(w->font().family(), QStringLiteral("Times New Roman"));
+                QVERIFY2(w->font().bold(), qPrintable(where));
+                QCOMPARE(w->font().pointSizeF(), e.points);
+            }
+        }
+        QCOMPARE(find<QTimer>("Timer1")->interval(), 500);
+        QVERIFY(find<QTimer>("Timer1")->isActive());
+        QCOMPARE(find<QLabel>("Image1")->pixmap(Qt::ReturnByValue).size(), QSize(54, 72));
+    }
+
+    void stackingFromBackToFront()
+    {
+        QStringList expected;
+        for (const Expected& e : kLayout)
+            expected << QString::fromLatin1(e.name);
+        QStringList actual;
+        for (QObject* child : window->children())
+            if (child->isWidgetType())
+                actual << child->objectName();
+        QCOMPARE(actual, expected);
+    }
+
+    void colours()
+    {
+        const QPalette system = QApplication::palette();
+        const QColor inactiveTitle = system.color(QPalette::Inactive, QPalette::Mid);
+        QCOMPARE(find("TEXT1")->palette().color(QPalette::Base), bgr(0x00FFC0C0));
+        QCOMPARE(find("TEXT1")->palette().color(QPalette::Text), bgr(0x00FF0000));
+        for (const char* box : { "Text3", "Text4" }) {
+            QCOMPARE(find(box)->palette().color(QPalette::Base), inactiveTitle);
+            QCOMPARE(find(box)->palette().color(QPalette::Text), bgr(0x000000C0));
+        }
+        QCOMPARE(find("Text2")->palette().color(QPalette::Base), inactiveTitle);
+        QCOMPARE(find("Text2")->palette().color(QPalette::Text), system.color(QPalette::Text));
+        for (const char* label : { "Label1", "Label2" })
+            QCOMPARE(find(label)->palette().color(QPalette::WindowText),
+                system.color(QPalette::ButtonText));
+        QCOMPARE(find<QLineEdit>("TEXT1")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(
+            find<QLineEdit>("Text2")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    }
+
+    void arabicBoxesFallBackToAnArabicFace()
+    {
+        QVERIFY(find("Text4")->font().families().contains(QStringLiteral("Amiri")));
+        QVERIFY(!find("TEXT1")->font().families().contains(QStringLiteral("Amiri")));
+    }
+
+    void tabOrderAndFocus()
+    {
+        QCOMPARE(QApplication::focusWidget(), find("TEXT1"));
+        QStringList expected { "TEXT1" };
+        for (int i = 1; i <= 21; ++i)
+            expected << QStringLiteral("Command%1").arg(i);
+        expected << "Text2";
+        for (int i = 22; i <= 30; ++i)
+            expected << QStringLiteral("Command%1").arg(i);
+        expected << "Text3"
+                 << "Text4";
+        QStringList actual;
+        QWidget* w = find("TEXT1");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus)
+                actual << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != find("TEXT1") && actual.size() < 50);
+        QCOMPARE(actual, expected);
+    }
+
+    void startsEmptyWithTheIndicatorShown()
+    {
+        for (const char* box : { "TEXT1", "Text2", "Text3", "Text4" })
+            QVERIFY2(captionOf(find(box)).isEmpty(), box);
+        QVERIFY(find("Text2")->isVisible());
+        QCOMPARE(window->form().bannerStep(), 1);
+    }
+
+    void accessibleNames()
+    {
+        const std::pair<const char*, const char*> names[] = { { "TEXT1", "Display" },
+            { "Text2", "Memory indicator" }, { "Text3", "Clock" }, { "Text4", "Phrase" },
+            { "Label1", "Credits" }, { "Label2", "Contact" }, { "Image1", "Portrait" } };
+        for (const auto& [control, name] : names)
+            QCOMPARE(find(control)->accessibleName(), QString::fromLatin1(name));
+    }
+
+    void typingGoesIntoTheDisplay()
+    {
+        QTest::keyClicks(find("TEXT1"), QStringLiteral("42"));
+        QCOMPARE(display(), QStringLiteral("42"));
+    }
+
+    void chainClickedThroughTheKeys()
+    {
+        clickKeys({ "1", "2", "+", "3", "=" });
+        QCOMPARE(display(), QStringLiteral("15"));
+        clickKeys({ "7", ".", "5", "*", "2", "=" });
+        QCOMPARE(display(), QStringLiteral("15"));
+        clickKeys({ "9", "Sqr", "nI" });
+        QCOMPARE(display(), QStringLiteral("1.58496250072116"));
+        clickKeys({ "AC", "ON", "C", "1", "0", "2", "4", "nI", "%" });
+        QCOMPARE(display(), QStringLiteral("0.1%"));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void errorIsReportedAndWorkGoesOn()
+    {
+        clickKeys({ "5", "/", "0", "=" });
+        QCOMPARE(messages.shown.size(), std::size_t { 1 });
+        QCOMPARE(messages.shown[0].text, QStringLiteral("Division by zero"));
+        QCOMPARE(messages.shown[0].style, ui::box::kCritical);
+        QCOMPARE(display(), QStringLiteral("0"));
+        QCOMPARE(window->form().calculatorState().accumulator, 5.0);
+        clickKeys({ "C", "2", "=" });
+        QCOMPARE(display(), QStringLiteral("2.5"));
+
+        clickKeys({ "AC", "C", "C" });
+        QCOMPARE(messages.shown.back().text, QStringLiteral("Invalid procedure call or argument"));
+        QVERIFY(window->isVisible());
+    }
+
+    void runShowsTheAboutMessage()
+    {
+        clickKeys({ "1", "RUN" });
+        QCOMPARE(messages.shown.size(), std::size_t { 1 });
+        QCOMPARE(messages.shown[0].text,
+            QStringLiteral("This calculator was designed and programmed by Eng Kelvo Orvi "));
+        QCOMPARE(messages.shown[0].style, ui::box::kInformation);
+        QCOMPARE(display(), QStringLiteral("1"));
+    }
+
+    void messageBoxesHaveTheirIconsAndButtons()
+    {
+        const auto about
+            = ui::makeMessageBox(window.get(), QStringLiteral("about"), ui::box::kInformation);
+        QCOMPARE(about->icon(), QMessageBox::Information);
+        QCOMPARE(about->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(about->windowTitle(), QStringLiteral("CalculatorOrvi2009"));
+        QCOMPARE(about->text(), QStringLiteral("about"));
+
+        const auto error
+            = ui::makeMessageBox(window.get(), QStringLiteral("Overflow"), ui::box::kCritical);
+        QCOMPARE(error->icon(), QMessageBox::Critical);
+        QCOMPARE(error->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+
+        const auto question
+            = ui::makeMessageBox(window.get(), QStringLiteral("?"), ui::box::kYesNo);
+        QCOMPARE(question->icon(), QMessageBox::NoIcon);
+        QCOMPARE(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question->defaultButton(), question->button(QMessageBox::Yes));
+        QCOMPARE(ui::buttonCode(QMessageBox::Yes), 6);
+        QCOMPARE(ui::buttonCode(QMessageBox::No), 7);
+        QCOMPARE(ui::buttonCode(QMessageBox::Ok), 1);
+    }
+
+    void memoryIndicatorAndQuestion()
+    {
+        find<QPushButton>("Command25")->setFocus();
+        clickKeys({ "5", "M+" });
+        QCOMPARE(find<QLineEdit>("Text2")->text(), QStringLiteral("M"));
+        QVERIFY(find("Text2")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), find("TEXT1"));
+        QCOMPARE(display(), QString());
+
+        messages.answer = ui::box::kNo;
+        clickKeys({ "7", "MC" });
+        QCOMPARE(messages.shown.back().text, QStringLiteral("are you sure to clearing memory!!"));
+        QCOMPARE(messages.shown.back().style, ui::box::kYesNo);
+        QVERIFY(!find("Text2")->isVisible());
+        QCOMPARE(display(), QStringLiteral("7"));
+        clickKeys({ "AC", "MR" });
+        QCOMPARE(display(), QStringLiteral("5"));
+
+        messages.answer = ui::box::kYes;
+        clickKeys({ "MC", "MR" });
+        QCOMPARE(display(), QStringLiteral("0"));
+    }
+
+    void tickMovesTheBanner()
+    {
+        window->form().Timer1_Timer();
+        QCOMPARE(find("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(find("Label2")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(find("Image1")->pos(), QPoint(3540 / 15, 840 / 15));
+        QVERIFY(!find<QTextEdit>("Text3")->toPlainText().isEmpty());
+        QCOMPARE(find<QTextEdit>("Text4")->toPlainText().toStdU16String(),
+            std::u16string(banner::kPhrase));
+        for (int tick = 2; tick <= 17; ++tick)
+            window->form().Timer1_Timer();
+        QCOMPARE(find("Image1")->pos(), QPoint(1620 / 15, 840 / 15));
+        QCOMPARE(find("Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(find("Label2")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    }
+
+    void offEndsTheProgram()
+    {
+        QSignalSpy quit(window.get(), &ui::Form1Window::quitRequested);
+        clickKeys({ "1", "2", "+", "OFF" });
+        QCOMPARE(quit.count(), 1);
+        QVERIFY(!window->isVisible());
+        QVERIFY(!find<QTimer>("Timer1")->isActive());
+        QVERIFY(messages.shown.empty());
+    }
+
+    void clockTextFromAnInjectedTime()
+    {
+        const QDateTime when(QDate(2026, 12, 6), QTime(20, 5, 9));
+        QCOMPARE(ui::generalDateText(when, QLocale(QLocale::English, QLocale::UnitedStates)),
+            QStringLiteral("12/6/26 8:05:09 PM"));
+        QCOMPARE(ui::generalDateText(when, QLocale(QLocale::German, QLocale::Germany)),
+            QStringLiteral("06.12.26 20:05:09"));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
