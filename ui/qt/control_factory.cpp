@@ -74,14 +74,13 @@ QWidget* createTextBox(const ControlSpec& spec, QWidget* window)
 QFont controlFont(const ControlSpec& spec)
 {
     const FormSpec& form = formSpec();
-    QFont font;
     const QString family = fromAscii(form.fontFamily);
-    if (spec.westernCharset) {
-        font.setFamily(family);
-    } else {
+    QFont font;
+    font.setFamily(family);
+    if (!spec.westernCharset) {
         // Controls with the Arabic character set fall back to a face that has the
         // Arabic letters, rather than to whatever the system picks.
-        font.setFamilies({ family, fromAscii(form.arabicFallbackFamily) });
+        font.setFamilies({family, fromAscii(form.arabicFallbackFamily)});
     }
     font.setPointSizeF(spec.fontPoints);
     font.setBold(true);

@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ui::fromAscii(ui::kApplicationName));
     QApplication::setApplicationVersion(ui::fromAscii(ui::kApplicationVersion));
+    // Lets desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvoorvi.CalculatorOrvi2009"));
 
     ui::ModalMessageBoxes messages;
     ui::Form1Window window(messages);
