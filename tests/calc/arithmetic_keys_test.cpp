@@ -36,9 +36,9 @@ TEST_P(Chains, LeaveDisplayAndStateAsExpected)
     EXPECT_EQ(calc.state.newEntry, c.newEntry);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Arithmetic, Chains,
     ::testing::Values(
-        // clang-format off
         ChainCase {"", "1 2 + 3 =", "15", 0, 1, 1, ""},
         ChainCase {"", "1 2 +", "", 12, 1, 0, ""},
         ChainCase {"", "7 - 2 =", "5", 0, 4, 1, ""},
@@ -73,8 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, Chains,
         ChainCase {"1E308", "* 1 0 *", "10", 1e308, 2, 0, "Overflow"},
         ChainCase {"1E308", "* 1 0 * C C + 5 =", "1E+308", 0, 1, 1, "Overflow"},
         ChainCase {"1E400", "*", "1E400", 0, 2, 0, "Overflow"},
-        ChainCase {"-1E400", "+", "-1E400", 0, 1, 0, "Overflow"} // clang-format on
+        ChainCase {"-1E400", "+", "-1E400", 0, 1, 0, "Overflow"}
         ));
+// clang-format on
 
 TEST(Chains, OverflowOnEqualsKeepsDisplayAndFlag)
 {

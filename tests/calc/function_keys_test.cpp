@@ -30,9 +30,9 @@ TEST_P(FunctionKeys, ReplaceTheNumberOnTheDisplay)
     EXPECT_EQ(calc.display(), c.display);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Results, FunctionKeys,
     ::testing::Values(
-        // clang-format off
         FunctionCase {"", "9 Sqr", "3", ""},
         FunctionCase {"", "2 Sqr", "1.4142135623731", ""},
         FunctionCase {"", "0 Sqr", "0", ""},
@@ -53,12 +53,13 @@ INSTANTIATE_TEST_SUITE_P(Results, FunctionKeys,
         // Results feed a pending operation and the entry flag stays as it was.
         FunctionCase {"", "5 0 % + 1 =", "1.5", ""},
         FunctionCase {"", "2 + 9 Sqr =", "5", ""},
-        FunctionCase {"", "9 Sqr 1", "31", ""} // clang-format on
+        FunctionCase {"", "9 Sqr 1", "31", ""}
         ));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Refusals, FunctionKeys,
     ::testing::Values(
-        // clang-format off
         FunctionCase {"", "Sqr", "", "Type mismatch"},   // read even when empty
         FunctionCase {"", "nI", "", ""},                 // the others leave an empty display
         FunctionCase {"", "Log", "", ""},
@@ -75,8 +76,9 @@ INSTANTIATE_TEST_SUITE_P(Refusals, FunctionKeys,
         FunctionCase {"", "0 nI", "0", "Invalid procedure call or argument"},
         FunctionCase {"-4", "nI", "-4", "Invalid procedure call or argument"},
         FunctionCase {"", "2 - 5 = Sqr", "-3", "Invalid procedure call or argument"},
-        FunctionCase {"1E400", "Sqr", "1E400", "Overflow"} // clang-format on
+        FunctionCase {"1E400", "Sqr", "1E400", "Overflow"}
         ));
+// clang-format on
 
 TEST(FunctionKeys, LeaveTheCalculatorStateAlone)
 {

@@ -37,9 +37,9 @@ TEST_P(MemoryKeys, KeepOneValueAcrossCalculations)
     EXPECT_EQ(calc.panel.displayFocused, c.displayFocused);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Register, MemoryKeys,
     ::testing::Values(
-        // clang-format off
         MemoryCase {"", "5 M+", 5, "", true, true, ""},
         MemoryCase {"", "5 M+ MR", 5, "5", true, false, ""},
         MemoryCase {"", "5 M+ 3 M+ MR", 8, "8", true, false, ""},
@@ -56,8 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Register, MemoryKeys,
         MemoryCase {"", "4 MS 2 + MR =", 4, "6", false, false, ""},
         MemoryCase {"", "6 MS 1 = AC ON C", 6, "", false, false, ""},
         // No key stores an infinity: the register keeps its old value.
-        MemoryCase {"1E400", "MS", 0, "1E400", false, false, "Overflow"} // clang-format on
+        MemoryCase {"1E400", "MS", 0, "1E400", false, false, "Overflow"}
         ));
+// clang-format on
 
 TEST(MemoryKeys, OverflowKeepsRegisterDisplayAndIndicator)
 {

@@ -67,9 +67,9 @@ TEST_P(Keys, RunTheirOwnBehaviour)
     EXPECT_TRUE(platform.boxes.empty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Keypad, Keys,
     ::testing::Values(
-        // clang-format off
         KeyCase {Control::Command1, u"", u"1", 0},  KeyCase {Control::Command2, u"", u"4", 0},
         KeyCase {Control::Command3, u"", u"7", 0},  KeyCase {Control::Command4, u"", u"0", 0},
         KeyCase {Control::Command5, u"", u"2", 0},  KeyCase {Control::Command6, u"", u"5", 0},
@@ -83,58 +83,9 @@ INSTANTIATE_TEST_SUITE_P(Keypad, Keys,
         KeyCase {Control::Command18, u"9", u"3", 0}, KeyCase {Control::Command19, u"8", u"3", 0},
         KeyCase {Control::Command28, u"100", u"2", 0}, KeyCase {Control::Command27, u"50", u"0.5%", 0},
         KeyCase {Control::Command22, u"5", u"", 0}, KeyCase {Control::Command23, u"5", u"", 0},
-        KeyCase {Control::Command24, u"5", u"", 0}, KeyCase {Control::Command25, u"5", u"0", 0} // clang-format on
+        KeyCase {Control::Command24, u"5", u"", 0}, KeyCase {Control::Command25, u"5", u"0", 0}
         ));
-
-TEST(Form1, MemoryKeysReachTheRegisterAndTheIndicator)
-{
-    FakePlatform platform;
-    Form1 form(platform);
-    platform.visible[FakePlatform::index(Control::Text2)] = false;
-    platform.textOf(Control::TEXT1) = u"5";
-    platform.focused = Control::Command22;
-    click(form, Control::Command22); // M+
-    EXPECT_EQ(form.calculatorState().memoryValue, 5);
-    EXPECT_EQ(platform.textOf(Control::Text2), u"M");
-    EXPECT_TRUE(platform.visible[FakePlatform::index(Control::Text2)]);
-    EXPECT_EQ(platform.focused, Control::TEXT1);
-
-    platform.nextAnswer = ui::box::kNo;
-    click(form, Control::Command26); // MC, answered No
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].text, u"are you sure to clearing memory!!");
-    EXPECT_EQ(platform.boxes[0].style, ui::box::kYesNo);
-    EXPECT_EQ(form.calculatorState().memoryValue, 5);
-    EXPECT_FALSE(platform.visible[FakePlatform::index(Control::Text2)]);
-}
-
-TEST(Form1, RunShowsTheAboutMessage)
-{
-    FakePlatform platform;
-    Form1 form(platform);
-    platform.textOf(Control::TEXT1) = u"12";
-    click(form, Control::Command30);
-    click(form, Control::Command30);
-    ASSERT_EQ(platform.boxes.size(), 2U);
-    for (const FakePlatform::Box& box : platform.boxes) {
-        EXPECT_EQ(box.text, u"This calculator was designed and programmed by Eng Kelvo Orvi ");
-        EXPECT_EQ(box.text.size(), 62U);
-        EXPECT_EQ(box.style, ui::box::kInformation);
-    }
-    EXPECT_EQ(platform.textOf(Control::TEXT1), u"12");
-    EXPECT_FALSE(platform.quitCalled);
-}
-
-TEST(Form1, OffQuitsWithoutAsking)
-{
-    FakePlatform platform;
-    Form1 form(platform);
-    click(form, Control::Command1);
-    click(form, Control::Command13);
-    click(form, Control::Command21);
-    EXPECT_TRUE(platform.quitCalled);
-    EXPECT_TRUE(platform.boxes.empty());
-}
+// clang-format on
 
 TEST(Form1, ErrorsAreReportedAndTheCalculatorGoesOn)
 {
@@ -160,48 +111,6 @@ TEST(Form1, ErrorsAreReportedAndTheCalculatorGoesOn)
         click(form, Control::Command29); // ON: the keys still work
         EXPECT_EQ(platform.textOf(Control::TEXT1), u"0");
     }
-}
-
-TEST(Form1, DivisionByZeroKeepsTheChain)
-{
-    FakePlatform platform;
-    Form1 form(platform);
-    for (Control key :
-        { Control::Command6, Control::Command16, Control::Command4, Control::Command12 })
-        click(form, key); // 5 / 0 =
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].text, u"Division by zero");
-    EXPECT_EQ(form.calculatorState().accumulator, 5);
-    for (Control key : { Control::Command8, Control::Command5, Control::Command12 })
-        click(form, key); // C 2 =
-    EXPECT_EQ(platform.textOf(Control::TEXT1), u"2.5");
-}
-
-TEST(Form1, TicksDriveTheBannerAndKeysDoNotDisturbIt)
-{
-    FakePlatform platform;
-    Form1 form(platform);
-    form.Form_Load();
-    form.Timer1_Timer();
-    EXPECT_EQ(platform.foreColors[FakePlatform::index(Control::Label1)], 255U);
-    EXPECT_EQ(platform.foreColors[FakePlatform::index(Control::Label2)], 65280U);
-    EXPECT_EQ(platform.lefts[FakePlatform::index(Control::Image1)], 3540.0F);
-    EXPECT_EQ(platform.textOf(Control::Text3), platform.now);
-    EXPECT_EQ(platform.textOf(Control::Text4).size(), 24U);
-    EXPECT_EQ(form.bannerStep(), 2);
-
-    for (int tick = 2; tick <= 17; ++tick) {
-        for (const Form1::ClickBinding& binding : Form1::clickBindings()) {
-            if (binding.key != Control::Command21)
-                (form.*binding.handler)();
-        }
-        form.Timer1_Timer();
-    }
-    EXPECT_EQ(platform.lefts[FakePlatform::index(Control::Image1)], 1620.0F);
-    EXPECT_EQ(form.bannerStep(), 8);
-    EXPECT_EQ(platform.foreColors[FakePlatform::index(Control::Label1)], 65280U);
-    EXPECT_EQ(platform.foreColors[FakePlatform::index(Control::Label2)], 65535U);
-    EXPECT_EQ(platform.textOf(Control::Text3), platform.now);
 }
 
 } // namespace
