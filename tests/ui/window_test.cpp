@@ -356,6 +356,14 @@ private slots:
         QCOMPARE(find("Label2")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     }
 
+    void theTimerRunsTheTick()
+    {
+        window->timer().setSingleShot(true); // one tick, without waiting half a second
+        window->timer().start(1);
+        QTRY_COMPARE(window->form().bannerStep(), 2);
+        QCOMPARE(find("Image1")->x(), 3540 / 15);
+    }
+
     void offEndsTheProgram()
     {
         QSignalSpy quit(window.get(), &ui::Form1Window::quitRequested);
