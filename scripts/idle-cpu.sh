@@ -7,20 +7,15 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program="${PROGRAM:-$root/build/default/ui/CalculatorOrvi2009}"
 seconds="${1:-30}"
 
-display_number=91
-while [[ -e /tmp/.X11-unix/X$display_number || -e /tmp/.X$display_number-lock ]]; do
-  display_number=$((display_number + 1))
-done
-export DISPLAY=:$display_number
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$root/scripts/lib/virtual-display.sh"
+xvfb_pid=""
 app_pid=""
 cleanup() {
   [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT
-sleep 1
+start_virtual_display 91
 
 "$program" >/dev/null 2>&1 &
 app_pid=$!
