@@ -55,6 +55,7 @@ void Form1Window::buildControls()
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(control(tabOrder[i - 1]->id), control(tabOrder[i]->id));
 
+    pictureLeftTwips_ = static_cast<float>(controlSpec(Control::Image1).left);
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(spec.timerIntervalMs);
     control(Control::TEXT1)->setFocus();
@@ -68,7 +69,6 @@ void Form1Window::bindEvents()
         connect(key, &QAbstractButton::clicked, this, [this, handler] { (form_.*handler)(); });
     }
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
-    pictureLeftTwips_ = static_cast<float>(controlSpec(Control::Image1).left);
 }
 
 std::u16string Form1Window::text(Control id) const
