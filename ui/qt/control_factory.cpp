@@ -1,12 +1,12 @@
 #include "control_factory.h"
 
+#include "assets.h"
 #include "qt_text.h"
 #include "system_colors.h"
 #include "wrapping_text_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 #include <limits>
@@ -40,7 +40,7 @@ QWidget* createLabel(const ControlSpec& spec, QWidget* window)
 QWidget* createPicture(QWidget* window)
 {
     auto* picture = new QLabel(window);
-    picture->setPixmap(QPixmap(QStringLiteral(":/assets/portrait.png")));
+    picture->setPixmap(loadPicture(QStringLiteral(":/assets/portrait.png")));
     return picture;
 }
 

@@ -36,7 +36,7 @@ void Form1Window::buildControls()
     const FormSpec& spec = formSpec();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(spec.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/eagle-32.png")));
+    setWindowIcon(QIcon(loadPicture(QStringLiteral(":/assets/eagle-32.png"))));
     resize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(spec.background, background));

@@ -23,6 +23,8 @@ public:
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     QTimer& timer() { return timer_; }
 
+    using QWidget::setVisible; // the window's own, beside the controls' below
+
     // Platform
     std::u16string text(Control control) const override;
     void setText(Control control, std::u16string_view text) override;
