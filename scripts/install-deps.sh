@@ -4,6 +4,7 @@
 #
 #   scripts/install-deps.sh            build + run + test
 #   scripts/install-deps.sh --extra    also the tools for packaging and stress checks
+#   scripts/install-deps.sh --bench    also the peer calculators bench/desktop compares with
 set -euo pipefail
 
 packages=(
@@ -20,10 +21,17 @@ packages=(
   fonts-liberation2 fonts-hosny-amiri
 )
 
-if [[ "${1:-}" == "--extra" ]]; then
-  packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin python3
-             clang-14 libclang-rt-14-dev valgrind)
-fi
+case "${1:-}" in
+  --extra)
+    packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin python3
+               clang-14 libclang-rt-14-dev valgrind)
+    ;;
+  --bench)
+    packages+=(python3 dbus libx11-dev libxext-dev libxdamage-dev
+               x11-apps xfonts-base xfonts-75dpi xfonts-100dpi xbitmaps
+               galculator speedcrunch qalculate-gtk gnome-calculator)
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
