@@ -21,6 +21,9 @@
 //   both judged after rounding to 15 digits, and exponent form outside that range
 //   ('1E+15', '1.5E-07'); the small threshold is the one printf's %g uses. So the
 //   plain text has at most 15 significant digits and at most four zeros before them.
+// - The very largest doubles (from 1.797693134862315E+308 up) round, at 15 digits, to
+//   '1.79769313486232E+308', just beyond the range of a double: the text is the correct
+//   rounding, but reading it back is an overflow.
 // - NumberToText writes an infinity as 'Infinity' or '-Infinity' and a NaN as 'NaN'.
 //   No key formats one; should one reach the display, the lenient read takes it as 0
 //   and the strict read as a type mismatch.
