@@ -348,7 +348,7 @@ private slots:
         QCOMPARE(find<QTextEdit>("Text4")->toPlainText().toStdU16String(),
             std::u16string(banner::kPhrase));
         for (int tick = 2; tick <= 17; ++tick) {
-            clickKeys({"1", "+", "2", "=", "M+", "Sqr", "MS", "AC", "C"}); // keys between ticks
+            clickKeys({ "1", "+", "2", "=", "M+", "Sqr", "MS", "AC", "C" }); // keys between ticks
             window->form().Timer1_Timer();
         }
         QCOMPARE(find("Image1")->pos(), QPoint(1620 / 15, 840 / 15));

@@ -80,7 +80,7 @@ QFont controlFont(const ControlSpec& spec)
     if (!spec.westernCharset) {
         // Controls with the Arabic character set fall back to a face that has the
         // Arabic letters, rather than to whatever the system picks.
-        font.setFamilies({family, fromAscii(form.arabicFallbackFamily)});
+        font.setFamilies({ family, fromAscii(form.arabicFallbackFamily) });
     }
     font.setPointSizeF(spec.fontPoints);
     font.setBold(true);
