@@ -21,12 +21,17 @@ QString withoutTimeZone(const QString& format)
 
 } // namespace
 
-QString generalDateText(const QDateTime& when, const QLocale& locale)
+ClockFormat::ClockFormat(const QLocale& locale)
+    : locale_(locale)
+    , dateFormat_(locale.dateFormat(QLocale::ShortFormat))
+    , timeFormat_(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)))
 {
-    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
-    const QString time
-        = locale.toString(when.time(), withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
-    return date + QLatin1Char(' ') + time;
+}
+
+QString ClockFormat::text(const QDateTime& when) const
+{
+    return locale_.toString(when.date(), dateFormat_) + QLatin1Char(' ')
+        + locale_.toString(when.time(), timeFormat_);
 }
 
 } // namespace ui

@@ -69,8 +69,6 @@ QWidget* createTextBox(const ControlSpec& spec, QWidget* window)
     return box;
 }
 
-} // namespace
-
 QFont controlFont(const ControlSpec& spec)
 {
     const FormSpec& form = formSpec();
@@ -86,6 +84,8 @@ QFont controlFont(const ControlSpec& spec)
     font.setBold(true);
     return font;
 }
+
+} // namespace
 
 QWidget* createControl(const ControlSpec& spec, QWidget* window)
 {

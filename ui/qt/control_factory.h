@@ -11,8 +11,6 @@ namespace ui {
 // nullptr for the timer, which has no widget.
 QWidget* createControl(const ControlSpec& spec, QWidget* window);
 
-QFont controlFont(const ControlSpec& spec);
-
 inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
 
 } // namespace ui

@@ -1,7 +1,6 @@
 #include "form1_window.h"
 
 #include "assets.h"
-#include "clock_text.h"
 #include "control_factory.h"
 #include "qt_text.h"
 #include "system_colors.h"
@@ -137,7 +136,7 @@ void Form1Window::quit()
 
 std::u16string Form1Window::currentDateTimeText() const
 {
-    return toU16(generalDateText(QDateTime::currentDateTime(), QLocale::system()));
+    return toU16(clock_.text(QDateTime::currentDateTime()));
 }
 
 } // namespace ui

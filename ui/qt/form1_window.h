@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock_text.h"
 #include "message_boxes.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
@@ -48,6 +49,7 @@ private:
     MessagePresenter& messages_;
     std::array<QWidget*, kControlCount> controls_ {};
     float pictureLeftTwips_ = 0; // kept unrounded: the picture moves in twips
+    ClockFormat clock_ { QLocale::system() };
     QTimer timer_;
     Form1 form_;
 };
