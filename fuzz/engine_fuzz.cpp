@@ -250,7 +250,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     for (const KeyStep& key : kKeySteps) {
         for (const ui::Form1::ClickBinding& binding : ui::Form1::clickBindings()) {
-            if (ui::controlSpec(binding.key).caption == key.caption) {
+            if (ui::layoutRow(binding.key).caption == key.caption) {
                 gHandlers[static_cast<std::uint8_t>(key.step)] = binding.handler;
                 gSteps[static_cast<std::uint8_t>(key.step)] = &key;
             }

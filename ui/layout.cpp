@@ -22,7 +22,7 @@ constexpr int kCol1 = 360, kCol2 = 1560, kCol3 = 2760, kCol4 = 3960, kCol5 = 516
 constexpr int kRow1 = 3000, kRow2 = 3840, kRow3 = 4680, kRow4 = 5520, kRow5 = 6360, kRow6 = 7200;
 constexpr int kKeyW = 855, kKeyH = 735;
 
-constexpr ControlSpec key(Control id, std::string_view name, std::u16string_view caption, int left,
+constexpr LayoutRow key(Control id, std::string_view name, std::u16string_view caption, int left,
     int top, int tabIndex, double points = kKeyPt)
 {
     return { id, name, Key, caption, left, top, kKeyW, kKeyH, tabIndex, points, false, kButtonFace,
@@ -31,7 +31,7 @@ constexpr ControlSpec key(Control id, std::string_view name, std::u16string_view
 
 // Back to front: the labels and the picture are drawn on the window itself, behind
 // every box and key; the phrase box is in front of everything.
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<LayoutRow>({
     // clang-format off
     {Control::Label1, "Label1", Label, u"ENG KELVO ORVI STALBREN", 120, 120, 5535, 495, 31, 15.75, false, kTransparent, kButtonText, Center, false, "Credits"},
     {Control::Label2, "Label2", Label, u"kelvo.orvi@example.com", 600, 480, 4575, 255, 33, 12, false, kTransparent, kButtonText, Center, false, "Contact"},
@@ -86,18 +86,24 @@ constexpr std::array<std::size_t, kControlCount> indexById()
 
 constexpr auto kIndexById = indexById();
 
-constexpr FormSpec kForm { kApplicationTitle, 6345, 8430, 0x00FF8080, "Times New Roman", "Amiri",
-    500 };
+constexpr WindowRow kWindow { kApplicationTitle, 6345, 8430, 0x00FF8080, "Times New Roman",
+    "Liberation Serif", "Amiri", 500 };
 
 } // namespace
 
-const FormSpec& formSpec() { return kForm; }
+const WindowRow& windowRow() { return kWindow; }
 
-std::span<const ControlSpec> controlSpecs() { return kControls; }
+std::span<const LayoutRow> layoutRows() { return kControls; }
 
-const ControlSpec& controlSpec(Control control)
+const LayoutRow& layoutRow(Control control)
 {
     return kControls[kIndexById[static_cast<std::size_t>(control)]];
+}
+
+int indicatorOverlapTwips()
+{
+    const LayoutRow& display = layoutRow(Control::TEXT1);
+    return display.left + display.width - layoutRow(Control::Text2).left;
 }
 
 } // namespace ui

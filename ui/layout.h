@@ -36,7 +36,7 @@ inline constexpr int green(std::uint32_t bgr) { return static_cast<int>((bgr >> 
 inline constexpr int blue(std::uint32_t bgr) { return static_cast<int>((bgr >> 16) & 0xFF); }
 } // namespace color
 
-struct ControlSpec {
+struct LayoutRow {
     Control id;
     std::string_view name;
     ControlKind kind;
@@ -52,22 +52,38 @@ struct ControlSpec {
     std::string_view accessibleName; // empty: the caption serves
 };
 
-struct FormSpec {
+struct WindowRow {
     std::u16string_view caption;
     int clientWidth, clientHeight; // twips
     std::uint32_t background;
-    std::string_view fontFamily;
-    std::string_view arabicFallbackFamily;
+    std::string_view fontFamily;       // every control's face
+    std::string_view metricTwinFamily; // the same metrics, where fontFamily is not installed
+    std::string_view arabicFamily;     // the Arabic letters, where the twin has none
     int timerIntervalMs;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
+inline constexpr int kTwipsPerInch = 1440;
 
-const FormSpec& formSpec();
+// Twips to device pixels at dpi dots per inch, rounded to the nearest pixel: the
+// client area's 6345 twips are 423 pixels at 96 dpi and 635 at 144.
+constexpr int twipsToPixels(int twips, int dpi)
+{
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    return static_cast<int>(
+        (scaled >= 0 ? scaled + kTwipsPerInch / 2 : scaled - kTwipsPerInch / 2) / kTwipsPerInch);
+}
 
-// All controls of the window, from the back of the stacking order to the front.
-std::span<const ControlSpec> controlSpecs();
+// The window's own row of the layout table.
+const WindowRow& windowRow();
 
-const ControlSpec& controlSpec(Control control);
+// One row a control, from the back of the stacking order to the front.
+std::span<const LayoutRow> layoutRows();
+
+const LayoutRow& layoutRow(Control control);
+
+// How far the memory indicator reaches into the display from its right end. The
+// display's text stops short of it, so no digit is ever hidden behind the box.
+int indicatorOverlapTwips();
 
 } // namespace ui

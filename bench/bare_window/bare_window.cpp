@@ -37,9 +37,9 @@ void setColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t value)
     widget->setPalette(palette);
 }
 
-QWidget* makeControl(const ui::ControlSpec& control, QWidget* window)
+QWidget* makeControl(const ui::LayoutRow& control, QWidget* window)
 {
-    const ui::FormSpec& form = ui::formSpec();
+    const ui::WindowRow& form = ui::windowRow();
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ui::ControlKind::Label:
@@ -84,8 +84,8 @@ QWidget* makeControl(const ui::ControlSpec& control, QWidget* window)
         font.setFamily(family);
         if (!control.westernCharset) {
             font.setFamilies({ family,
-                QString::fromLatin1(form.arabicFallbackFamily.data(),
-                    static_cast<qsizetype>(form.arabicFallbackFamily.size())) });
+                QString::fromLatin1(form.arabicFamily.data(),
+                    static_cast<qsizetype>(form.arabicFamily.size())) });
         }
         font.setPointSizeF(control.fontPoints);
         font.setBold(true);
@@ -99,7 +99,7 @@ QWidget* makeControl(const ui::ControlSpec& control, QWidget* window)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const ui::FormSpec& form = ui::formSpec();
+    const ui::WindowRow& form = ui::windowRow();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
     background.setColor(QPalette::Window, plainColor(form.background));
     window.setPalette(background);
     window.setAutoFillBackground(true);
-    for (const ui::ControlSpec& control : ui::controlSpecs())
+    for (const ui::LayoutRow& control : ui::layoutRows())
         makeControl(control, &window);
 
     QTimer timer;

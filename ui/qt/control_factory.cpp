@@ -24,16 +24,16 @@ void setColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t value)
     widget->setPalette(palette);
 }
 
-Qt::Alignment alignmentOf(const ControlSpec& spec)
+Qt::Alignment alignmentOf(const LayoutRow& row)
 {
-    return spec.align == TextAlign::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    return row.align == TextAlign::Center ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* window)
+QWidget* createLabel(const LayoutRow& row, QWidget* window)
 {
-    auto* label = new QLabel(toQString(spec.caption), window);
-    label->setAlignment(alignmentOf(spec) | Qt::AlignTop);
-    setColor(label, QPalette::WindowText, spec.foreground);
+    auto* label = new QLabel(toQString(row.caption), window);
+    label->setAlignment(alignmentOf(row) | Qt::AlignTop);
+    setColor(label, QPalette::WindowText, row.foreground);
     return label;
 }
 
@@ -44,77 +44,77 @@ QWidget* createPicture(QWidget* window)
     return picture;
 }
 
-QWidget* createKey(const ControlSpec& spec, QWidget* window)
+QWidget* createKey(const LayoutRow& row, QWidget* window)
 {
-    auto* key = new QPushButton(toQString(spec.caption), window);
+    auto* key = new QPushButton(toQString(row.caption), window);
     key->setAutoDefault(false);
     return key;
 }
 
-QWidget* createLineBox(const ControlSpec& spec, QWidget* window)
+QWidget* createLineBox(const LayoutRow& row, QWidget* window)
 {
     auto* box = new QLineEdit(window);
     box->setMaxLength(std::numeric_limits<int>::max()); // the display has no length limit
-    box->setAlignment(alignmentOf(spec) | Qt::AlignVCenter);
+    box->setAlignment(alignmentOf(row) | Qt::AlignVCenter);
     return box;
 }
 
-QWidget* createTextBox(const ControlSpec& spec, QWidget* window)
+QWidget* createTextBox(const LayoutRow& row, QWidget* window)
 {
-    QWidget* box = spec.multiLine ? new WrappingTextBox(alignmentOf(spec), window)
-                                  : createLineBox(spec, window);
+    QWidget* box = row.multiLine ? new WrappingTextBox(alignmentOf(row), window)
+                                  : createLineBox(row, window);
     box->setAutoFillBackground(true);
-    setColor(box, QPalette::Base, spec.background);
-    setColor(box, QPalette::Text, spec.foreground);
+    setColor(box, QPalette::Base, row.background);
+    setColor(box, QPalette::Text, row.foreground);
     return box;
 }
 
-QFont controlFont(const ControlSpec& spec)
+QFont controlFont(const LayoutRow& row)
 {
-    const FormSpec& form = formSpec();
+    const WindowRow& form = windowRow();
     const QString family = fromAscii(form.fontFamily);
     QFont font;
     font.setFamily(family);
-    if (!spec.westernCharset) {
+    if (!row.westernCharset) {
         // Controls with the Arabic character set fall back to a face that has the
         // Arabic letters, rather than to whatever the system picks.
-        font.setFamilies({ family, fromAscii(form.arabicFallbackFamily) });
+        font.setFamilies({ family, fromAscii(form.arabicFamily) });
     }
-    font.setPointSizeF(spec.fontPoints);
+    font.setPointSizeF(row.fontPoints);
     font.setBold(true);
     return font;
 }
 
 } // namespace
 
-QWidget* createControl(const ControlSpec& spec, QWidget* window)
+QWidget* createControl(const LayoutRow& row, QWidget* window)
 {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Label:
-        widget = createLabel(spec, window);
+        widget = createLabel(row, window);
         break;
     case ControlKind::Picture:
         widget = createPicture(window);
         break;
     case ControlKind::Key:
-        widget = createKey(spec, window);
+        widget = createKey(row, window);
         break;
     case ControlKind::TextBox:
-        widget = createTextBox(spec, window);
+        widget = createTextBox(row, window);
         break;
     case ControlKind::Timer:
         return nullptr;
     }
-    widget->setObjectName(fromAscii(spec.name));
+    widget->setObjectName(fromAscii(row.name));
     widget->setGeometry(
-        toPixels(spec.left), toPixels(spec.top), toPixels(spec.width), toPixels(spec.height));
-    if (spec.fontPoints > 0)
-        widget->setFont(controlFont(spec));
-    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Picture)
+        toPixels(row.left), toPixels(row.top), toPixels(row.width), toPixels(row.height));
+    if (row.fontPoints > 0)
+        widget->setFont(controlFont(row));
+    if (row.kind == ControlKind::Label || row.kind == ControlKind::Picture)
         widget->setFocusPolicy(Qt::NoFocus);
-    if (!spec.accessibleName.empty())
-        widget->setAccessibleName(fromAscii(spec.accessibleName));
+    if (!row.accessibleName.empty())
+        widget->setAccessibleName(fromAscii(row.accessibleName));
     return widget;
 }
 

@@ -9,7 +9,7 @@ namespace ui {
 // Creates the widget for one row of the layout table as a child of the window,
 // with its geometry, font, colours, alignment and accessible name. Returns
 // nullptr for the timer, which has no widget.
-QWidget* createControl(const ControlSpec& spec, QWidget* window);
+QWidget* createControl(const LayoutRow& row, QWidget* window);
 
 inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
 

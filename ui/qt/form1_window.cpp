@@ -32,31 +32,31 @@ Form1Window::Form1Window(MessagePresenter& messages, QWidget* parent)
 void Form1Window::buildControls()
 {
     registerAssets();
-    const FormSpec& spec = formSpec();
+    const WindowRow& row = windowRow();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(toQString(spec.caption));
+    setWindowTitle(toQString(row.caption));
     setWindowIcon(QIcon(loadPicture(QStringLiteral(":/assets/eagle-32.png"))));
-    resize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    resize(toPixels(row.clientWidth), toPixels(row.clientHeight));
     QPalette background = palette();
-    background.setColor(QPalette::Window, toQColor(spec.background, background));
+    background.setColor(QPalette::Window, toQColor(row.background, background));
     setPalette(background);
     setAutoFillBackground(true);
 
     // Created back to front, so each control is stacked in front of those before it.
-    std::vector<const ControlSpec*> tabOrder;
-    for (const ControlSpec& control : controlSpecs()) {
+    std::vector<const LayoutRow*> tabOrder;
+    for (const LayoutRow& control : layoutRows()) {
         controls_[static_cast<std::size_t>(control.id)] = createControl(control, this);
         if (control.kind == ControlKind::TextBox || control.kind == ControlKind::Key)
             tabOrder.push_back(&control);
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
-        [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+        [](const LayoutRow* a, const LayoutRow* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(control(tabOrder[i - 1]->id), control(tabOrder[i]->id));
 
-    pictureLeftTwips_ = static_cast<float>(controlSpec(Control::Image1).left);
+    pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
     timer_.setObjectName(QStringLiteral("Timer1"));
-    timer_.setInterval(spec.timerIntervalMs);
+    timer_.setInterval(row.timerIntervalMs);
     control(Control::TEXT1)->setFocus();
 }
 
@@ -111,7 +111,7 @@ void Form1Window::setForeColor(Control id, std::uint32_t bgr)
 
 float Form1Window::left(Control id) const
 {
-    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(controlSpec(id).left);
+    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(layoutRow(id).left);
 }
 
 void Form1Window::setLeft(Control id, float twips)
