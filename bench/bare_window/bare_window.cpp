@@ -84,8 +84,8 @@ QWidget* makeControl(const ui::LayoutRow& control, QWidget* window)
         font.setFamily(family);
         if (!control.westernCharset) {
             font.setFamilies({ family,
-                QString::fromLatin1(form.arabicFamily.data(),
-                    static_cast<qsizetype>(form.arabicFamily.size())) });
+                QString::fromLatin1(
+                    form.arabicFamily.data(), static_cast<qsizetype>(form.arabicFamily.size())) });
         }
         font.setPointSizeF(control.fontPoints);
         font.setBold(true);

@@ -62,7 +62,7 @@ QWidget* createLineBox(const LayoutRow& row, QWidget* window)
 QWidget* createTextBox(const LayoutRow& row, QWidget* window)
 {
     QWidget* box = row.multiLine ? new WrappingTextBox(alignmentOf(row), window)
-                                  : createLineBox(row, window);
+                                 : createLineBox(row, window);
     box->setAutoFillBackground(true);
     setColor(box, QPalette::Base, row.background);
     setColor(box, QPalette::Text, row.foreground);
