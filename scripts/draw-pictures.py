@@ -12,6 +12,11 @@ Writes:
   eagle-32.png         the same 32 x 32 pixels as the ICO, as an RGBA PNG (window icon)
   icons/eagle-N.png    N x N RGBA renderings for the desktop's icon theme
   portrait.png         54 x 72, 24-bit RGB, 96 dpi: the green-tinted portrait photograph
+  portrait.bmp         the same pixels as a 24-bit Windows bitmap, for the Windows program
+
+    scripts/draw-pictures.py --bmp-only
+
+writes portrait.bmp from the portrait.png that is already there.
 """
 
 import argparse
@@ -366,6 +371,23 @@ def write_png(path, width, height, rows, alpha, dpi=None):
         f.write(out)
 
 
+def write_bmp(path, width, height, rows, dpi):
+    """A bottom-up 24-bit BITMAPINFOHEADER bitmap; rows of (r, g, b[, a]) tuples."""
+    stride = (width * 3 + 3) & ~3
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for pixel in row:
+            line += bytes((pixel[2], pixel[1], pixel[0]))
+        pixels += line + bytes(stride - len(line))
+    per_metre = round(dpi / 0.0254)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels),
+                       per_metre, per_metre, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + pixels)
+
+
 def render(svg_path, png_path, width, height):
     subprocess.run(["rsvg-convert", "--width", str(width), "--height", str(height),
                     "--format", "png", "--output", png_path, svg_path], check=True)
@@ -498,8 +520,15 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", default=os.path.join(here, "..", "assets"),
                         help="folder to write into (default: assets/)")
+    parser.add_argument("--bmp-only", action="store_true",
+                        help="only write portrait.bmp from the existing portrait.png")
     args = parser.parse_args()
     out = os.path.normpath(args.out)
+    if args.bmp_only:
+        width, height, rows = read_png(os.path.join(out, "portrait.png"))
+        write_bmp(os.path.join(out, "portrait.bmp"), width, height, rows, DPI)
+        print(f"draw-pictures: wrote portrait.bmp in {out}")
+        return
     if shutil.which("rsvg-convert") is None:
         sys.exit("draw-pictures: rsvg-convert is missing (Debian package librsvg2-bin)")
     os.makedirs(os.path.join(out, "icons"), exist_ok=True)
@@ -526,11 +555,13 @@ def main():
         with open(portrait_src, "w", encoding="utf-8") as f:
             f.write(portrait_svg())
         rows = render(portrait_src, scratch, PORTRAIT_W, PORTRAIT_H)
-        write_png(os.path.join(out, "portrait.png"), PORTRAIT_W, PORTRAIT_H, tint_green(rows),
+        tinted = tint_green(rows)
+        write_png(os.path.join(out, "portrait.png"), PORTRAIT_W, PORTRAIT_H, tinted,
                   alpha=False, dpi=DPI)
+        write_bmp(os.path.join(out, "portrait.bmp"), PORTRAIT_W, PORTRAIT_H, tinted, DPI)
 
     print(f"draw-pictures: wrote eagle.svg, eagle.ico ({len(palette)} colours), eagle-32.png, "
-          f"icons/eagle-{{{','.join(map(str, ICON_SIZES))}}}.png and portrait.png in {out}")
+          f"icons/eagle-{{{','.join(map(str, ICON_SIZES))}}}.png, portrait.png and portrait.bmp in {out}")
 
 
 if __name__ == "__main__":
