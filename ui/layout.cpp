@@ -2,6 +2,7 @@
 
 #include "app_info.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ui {
@@ -86,6 +87,28 @@ constexpr std::array<std::size_t, kControlCount> indexById()
 
 constexpr auto kIndexById = indexById();
 
+constexpr std::size_t kTabStopCount = static_cast<std::size_t>(
+    std::count_if(kControls.begin(), kControls.end(), [](const LayoutRow& row) {
+        return row.tabIndex >= 0 && (row.kind == Key || row.kind == TextBox);
+    }));
+
+constexpr std::array<Control, kTabStopCount> sortedTabOrder()
+{
+    std::array<const LayoutRow*, kTabStopCount> rows {};
+    std::size_t n = 0;
+    for (const LayoutRow& row : kControls)
+        if (row.tabIndex >= 0 && (row.kind == Key || row.kind == TextBox))
+            rows[n++] = &row;
+    std::sort(rows.begin(), rows.end(),
+        [](const LayoutRow* a, const LayoutRow* b) { return a->tabIndex < b->tabIndex; });
+    std::array<Control, kTabStopCount> order {};
+    for (std::size_t i = 0; i < n; ++i)
+        order[i] = rows[i]->id;
+    return order;
+}
+
+constexpr auto kTabOrder = sortedTabOrder();
+
 constexpr WindowRow kWindow { kApplicationTitle, 6345, 8430, 0x00FF8080, "Times New Roman",
     "Liberation Serif", "Amiri", 500 };
 
@@ -99,6 +122,8 @@ const LayoutRow& layoutRow(Control control)
 {
     return kControls[kIndexById[static_cast<std::size_t>(control)]];
 }
+
+std::span<const Control> tabOrder() { return kTabOrder; }
 
 int indicatorOverlapTwips()
 {

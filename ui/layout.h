@@ -82,6 +82,9 @@ std::span<const LayoutRow> layoutRows();
 
 const LayoutRow& layoutRow(Control control);
 
+// The keys and text boxes in the order the Tab key visits them.
+std::span<const Control> tabOrder();
+
 // How far the memory indicator reaches into the display from its right end. The
 // display's text stops short of it, so no digit is ever hidden behind the box.
 int indicatorOverlapTwips();

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui::win32 {
+
+// The clock's text: the user's short date, then their long time, as the desktop's
+// regional settings write them.
+std::u16string generalDateText(const SYSTEMTIME& when);
+
+} // namespace ui::win32

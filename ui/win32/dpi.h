@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+// The dots per inch a window is drawn at: its monitor's on Windows 10 and later,
+// the screen's before that.
+int windowDpi(HWND window);
+
+// The dots per inch of the primary screen, for a window not yet created.
+int systemDpi();
+
+// The outer size of a window whose client area is width x height at dpi.
+SIZE outerSize(int width, int height, DWORD style, DWORD exStyle, int dpi);
+
+} // namespace ui::win32
