@@ -1,0 +1,29 @@
+// The faces the window's text resolves to, as the system reports them.
+
+#include "banner/banner_tick.h"
+#include "ui/win32/fonts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ui::Control;
+using ui::layoutRow;
+
+TEST(Fonts, LatinTextInTheSerifFaceAndThePhraseInAFaceWithItsLetters)
+{
+    const auto faces = ui::win32::FontFaces::installed();
+    const bool haveTimes = faces.latin == L"Times New Roman";
+    for (const Control id : { Control::Command1, Control::TEXT1, Control::Label2 }) {
+        HFONT font = ui::win32::createControlFont(
+            faces.latin, faces.latinHasArabicCharset, layoutRow(id), 96);
+        EXPECT_EQ(
+            ui::win32::resolvedFace(font), haveTimes ? L"Times New Roman" : L"Liberation Serif");
+        DeleteObject(font);
+    }
+    HFONT phrase = ui::win32::createControlFont(faces.arabic, true, layoutRow(Control::Text4), 96);
+    EXPECT_TRUE(ui::win32::hasGlyphsFor(phrase, banner::kPhrase));
+    DeleteObject(phrase);
+}
+
+} // namespace

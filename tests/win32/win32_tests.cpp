@@ -1,0 +1,320 @@
+// The real Windows program, started and driven from outside as a user's tools
+// would: keys clicked with BM_CLICK, the display read and typed with WM_GETTEXT
+// and WM_SETTEXT, message boxes found and answered, the window measured.
+
+#include "banner/banner_tick.h"
+#include "ui/layout.h"
+#include "ui/win32/control_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::wstring gProgram; // the program file, as a Windows path
+
+using namespace std::chrono_literals;
+using ui::Control;
+
+// WM_GETTEXT, not GetWindowText: across processes, only the message reads what
+// an edit box holds.
+std::wstring textOf(HWND window)
+{
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)), L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+bool hasIcon(HWND box) { return SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0) != 0; }
+
+template <typename Condition>
+bool waitFor(Condition condition, std::chrono::milliseconds limit = 10s)
+{
+    for (auto end = std::chrono::steady_clock::now() + limit;
+         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(20ms))
+        if (condition())
+            return true;
+    return condition();
+}
+
+// The visible top-level windows of one process with a class name.
+struct WindowSearch {
+    DWORD process;
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK noteWindow(HWND window, LPARAM data)
+{
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    wchar_t name[64] = {};
+    GetWindowThreadProcessId(window, &owner);
+    GetClassNameW(window, name, 64);
+    if (owner == search.process && IsWindowVisible(window) && std::wstring(name) == search.className)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> windowsOf(DWORD process, const wchar_t* className)
+{
+    WindowSearch search { process, className, {} };
+    EnumWindows(noteWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void setLogPixels(DWORD dpi)
+{
+    RegSetKeyValueW(
+        HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+}
+
+// One run of the program, ended and checked for exit code 0 by the test.
+class Calculator {
+public:
+    Calculator()
+    {
+        STARTUPINFOW startup {};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + gProgram + L"\"";
+        if (!CreateProcessW(gProgram.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                nullptr, nullptr, &startup, &process_))
+            return;
+        waitFor([&] { return !windowsOf(process_.dwProcessId, L"CalculatorOrvi2009").empty(); });
+        const auto windows = windowsOf(process_.dwProcessId, L"CalculatorOrvi2009");
+        window_ = windows.empty() ? nullptr : windows.front();
+    }
+    ~Calculator()
+    {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.hProcess, 99);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+
+    HWND window() const { return window_; }
+    HWND control(Control id) const { return GetDlgItem(window_, ui::win32::controlId(id)); }
+    HWND key(const wchar_t* caption) const
+    {
+        return FindWindowExW(window_, nullptr, L"Button", caption);
+    }
+    std::wstring display() const { return textOf(control(Control::TEXT1)); }
+    void type(const wchar_t* text) const
+    {
+        SendMessageW(control(Control::TEXT1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+
+    // Clicks keys, each handled before the next; a key that would open a box
+    // must be clicked with open() instead.
+    void click(std::initializer_list<const wchar_t*> captions) const
+    {
+        for (const wchar_t* caption : captions) {
+            DWORD_PTR result = 0;
+            ASSERT_TRUE(key(caption))
+                << "no key " << std::string(caption, caption + wcslen(caption));
+            ASSERT_TRUE(
+                SendMessageTimeoutW(key(caption), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result))
+                << "a key did not come back";
+        }
+    }
+
+    // Clicks a key that opens a message box and returns the box.
+    HWND open(const wchar_t* caption) const
+    {
+        PostMessageW(key(caption), BM_CLICK, 0, 0);
+        waitFor([&] { return !windowsOf(process_.dwProcessId, L"#32770").empty(); });
+        const auto boxes = windowsOf(process_.dwProcessId, L"#32770");
+        return boxes.empty() ? nullptr : boxes.front();
+    }
+
+    // Presses a button of the box and waits until the key's handler has finished.
+    void answer(HWND box, int button) const
+    {
+        PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+        waitFor([&] { return !IsWindow(box); });
+        SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    }
+
+    HWND focus() const
+    {
+        GUITHREADINFO info {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(process_.dwThreadId, &info);
+        return info.hwndFocus;
+    }
+
+    DWORD exitCode(DWORD waitMs = 10000) const
+    {
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(process_.hProcess, waitMs) == WAIT_OBJECT_0)
+            GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION process_ {};
+    HWND window_ = nullptr;
+};
+
+constexpr int kMessageText = 0xFFFF; // the message's static text in a message box
+
+TEST(Program, WindowIsLaidOutAtTheScreensDpi)
+{
+    for (const DWORD dpi : { 144, 96 }) { // 96 last: the prefix is left as it was
+        setLogPixels(dpi);
+        Calculator calculator;
+        ASSERT_TRUE(calculator.window()) << "no window at " << dpi << " dpi";
+        RECT client {};
+        GetClientRect(calculator.window(), &client);
+        const ui::WindowRow& row = ui::windowRow();
+        EXPECT_EQ(client.right, ui::twipsToPixels(row.clientWidth, static_cast<int>(dpi)));
+        EXPECT_EQ(client.bottom, ui::twipsToPixels(row.clientHeight, static_cast<int>(dpi)));
+
+        // The "OFF" key at its place in the keypad; then it ends the program.
+        HWND off = calculator.key(L"OFF");
+        RECT key {};
+        GetWindowRect(off, &key);
+        MapWindowPoints(nullptr, calculator.window(), reinterpret_cast<POINT*>(&key), 2);
+        const int d = static_cast<int>(dpi);
+        EXPECT_EQ(key.left, ui::twipsToPixels(1560, d));
+        EXPECT_EQ(key.top, ui::twipsToPixels(3000, d));
+        EXPECT_EQ(key.right, ui::twipsToPixels(1560 + 855, d));
+        EXPECT_EQ(key.bottom, ui::twipsToPixels(3000 + 735, d));
+        PostMessageW(off, BM_CLICK, 0, 0);
+        EXPECT_EQ(calculator.exitCode(), 0U);
+    }
+}
+
+TEST(Program, KeysBoxesAndTicks)
+{
+    Calculator calc;
+    ASSERT_TRUE(calc.window());
+    EXPECT_EQ(textOf(calc.window()), L"CalculatorOrvi2009");
+    EXPECT_EQ(calc.focus(), calc.control(Control::TEXT1));
+    EXPECT_TRUE(IsWindowVisible(calc.control(Control::Text2)));
+
+    calc.click({ L"1", L"2", L"+", L"3", L"=" });
+    EXPECT_EQ(calc.display(), L"15");
+    calc.click({ L"7", L"-", L"2", L"=", L"." });
+    EXPECT_EQ(calc.display(), L".");
+    calc.type(L" 16 ");
+    calc.click({ L"Sqr", L"%" });
+    EXPECT_EQ(calc.display(), L"0.04%");
+
+    // An error is reported, and the calculator goes on with what it had.
+    calc.click({ L"AC", L"5", L"/", L"0" });
+    HWND box = calc.open(L"=");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(textOf(box), L"CalculatorOrvi2009");
+    EXPECT_EQ(textOf(GetDlgItem(box, kMessageText)), L"Division by zero");
+    EXPECT_TRUE(hasIcon(box));
+    EXPECT_FALSE(GetDlgItem(box, IDNO));
+    calc.answer(box, IDOK);
+    EXPECT_EQ(calc.display(), L"0");
+    calc.click({ L"C", L"2", L"=" });
+    EXPECT_EQ(calc.display(), L"2.5");
+
+    // The memory, its indicator and its question.
+    calc.click({ L"5", L"M+" });
+    EXPECT_EQ(textOf(calc.control(Control::Text2)), L"M");
+    EXPECT_EQ(calc.focus(), calc.control(Control::TEXT1));
+    calc.click({ L"7" });
+    box = calc.open(L"MC");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(textOf(GetDlgItem(box, kMessageText)), L"are you sure to clearing memory!!");
+    EXPECT_FALSE(hasIcon(box));
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(box, IDYES), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    calc.answer(box, IDNO);
+    EXPECT_FALSE(IsWindowVisible(calc.control(Control::Text2)));
+    EXPECT_EQ(calc.display(), L"7");
+    calc.click({ L"MR" });
+    EXPECT_EQ(calc.display(), L"5");
+    calc.answer(calc.open(L"MC"), IDYES);
+    EXPECT_EQ(calc.display(), L"");
+    EXPECT_EQ(calc.focus(), calc.control(Control::TEXT1));
+
+    // The about box; the clock goes on under it.
+    EXPECT_TRUE(waitFor([&] { return !textOf(calc.control(Control::Text3)).empty(); }, 2s));
+    const std::u16string phrase(banner::kPhrase);
+    EXPECT_EQ(textOf(calc.control(Control::Text4)), std::wstring(phrase.begin(), phrase.end()));
+    box = calc.open(L"RUN");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(textOf(GetDlgItem(box, kMessageText)),
+        L"This calculator was designed and programmed by Eng Kelvo Orvi ");
+    EXPECT_TRUE(hasIcon(box));
+    const std::wstring clock = textOf(calc.control(Control::Text3));
+    EXPECT_TRUE(waitFor([&] { return textOf(calc.control(Control::Text3)) != clock; }, 3s));
+    calc.answer(box, IDOK);
+
+    // The close box ends it like "OFF".
+    PostMessageW(calc.window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(calc.exitCode(), 0U);
+}
+
+std::wstring versionString(const std::vector<char>& record, const wchar_t* name)
+{
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(record.data(), path.c_str(), &value, &length) || length == 0)
+        return {};
+    return static_cast<const wchar_t*>(value);
+}
+
+TEST(Program, FileCarriesItsIconAndVersionRecord)
+{
+    // The eagle: one 32 x 32 picture with 256 colours.
+    HMODULE file = LoadLibraryExW(gProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(file);
+    HRSRC group = FindResourceW(file, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    ASSERT_TRUE(group);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(file, group)));
+    EXPECT_EQ(directory[4], 1); // one picture
+    EXPECT_EQ(directory[6], 32);
+    EXPECT_EQ(directory[7], 32);
+    EXPECT_EQ(directory[6 + 6], 8); // bits per pixel
+    FreeLibrary(file);
+
+    std::vector<char> record(GetFileVersionInfoSizeW(gProgram.c_str(), nullptr));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoW(gProgram.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000U);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0U);
+    EXPECT_EQ(versionString(record, L"FileVersion"), L"1.00");
+    EXPECT_EQ(versionString(record, L"ProductVersion"), L"1.00");
+    EXPECT_EQ(versionString(record, L"ProductName"), L"Project1");
+    EXPECT_EQ(versionString(record, L"InternalName"), L"CalculatorOrvi2009");
+    EXPECT_EQ(versionString(record, L"OriginalFilename"), L"CalculatorOrvi2009.exe");
+}
+
+} // namespace
+
+// win32_tests PROGRAM: the program file, as a Windows path or as a path of the
+// machine wine runs on.
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: win32_tests [gtest options] PROGRAM.exe\n");
+        return 2;
+    }
+    std::string path = argv[1];
+    if (path.starts_with('/')) // a Unix path under wine: drive Z: is the root
+        path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    gProgram.assign(path.begin(), path.end());
+    return RUN_ALL_TESTS();
+}
