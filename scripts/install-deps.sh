@@ -5,6 +5,7 @@
 #   scripts/install-deps.sh            build + run + test
 #   scripts/install-deps.sh --extra    also the tools for packaging and stress checks
 #   scripts/install-deps.sh --bench    also the peer calculators bench/desktop compares with
+#   scripts/install-deps.sh --windows  also the Windows cross-compilers, wine and NSIS
 set -euo pipefail
 
 packages=(
@@ -31,7 +32,38 @@ case "${1:-}" in
                x11-apps xfonts-base xfonts-75dpi xfonts-100dpi xbitmaps
                galculator speedcrunch qalculate-gtk gnome-calculator)
     ;;
+  --windows)
+    # The posix thread model (GoogleTest needs std::mutex), wine64 for the 64-bit
+    # programs, NSIS for the installer, and 7-Zip and unzip to look into the packages.
+    packages+=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 nsis p7zip-full
+               unzip)
+    ;;
 esac
+
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+
+# 32-bit wine runs the 32-bit Windows programs, but only on a kernel that runs
+# 32-bit Linux programs; the C library's loader tells.
+install_wine32() {
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q '^install ok installed$' \
+      || "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine32:i386
+    return
+  fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    "${sudo_cmd[@]}" apt-get update -qq
+  fi
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends libc6:i386
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine32:i386
+  else
+    echo "install-deps: this machine cannot run 32-bit programs; 32-bit wine is left out" \
+      "and the 32-bit Windows tests will be skipped"
+  fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -42,12 +74,9 @@ done
 
 if ((${#missing[@]} == 0)); then
   echo "install-deps: everything is installed"
-  exit 0
+else
+  echo "install-deps: installing ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-
-echo "install-deps: installing ${missing[*]}"
-sudo_cmd=()
-if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ "${1:-}" == --windows ]]; then install_wine32; fi

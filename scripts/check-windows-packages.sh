@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the 32-bit Windows packages and looks into them without running them:
+#   - the zip holds the program (PE32, GUI, system DLLs only) and the licence;
+#   - the NSIS installer holds the same program file, and an uninstaller;
+#   - the installer makes a Start-menu entry for the program and registers it in
+#     Programs and Features under its name, version and icon.
+# Needs the tools of scripts/install-deps.sh --windows.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+build=build/windows-x86
+name=CalculatorOrvi2009-1.0.0-win32
+
+cmake --preset windows-x86 >/dev/null
+cmake --build --preset windows-x86 --target CalculatorOrvi2009
+rm -f "$build/$name".{zip,exe}
+(cd "$build" && cpack >/dev/null)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "check-windows-packages: FAILED: $*" >&2; failures=$((failures + 1)); }
+
+unzip -q "$build/$name.zip" -d "$work/zip"
+[[ -f "$work/zip/$name/LICENSE.txt" ]] || fail "the zip has no LICENSE.txt"
+tests/win32/check-program-file.sh "$work/zip/$name/CalculatorOrvi2009.exe" \
+  i686-w64-mingw32-objdump pei-i386 || fail "the zip's program file"
+
+7z x -y -o"$work/nsis" "$build/$name.exe" >/dev/null
+cmp -s "$work/zip/$name/CalculatorOrvi2009.exe" "$work/nsis/CalculatorOrvi2009.exe" \
+  || fail "the installer's program file differs from the zip's"
+[[ -f "$work/nsis/Uninstall.exe" ]] || fail "the installer has no uninstaller"
+
+script="$build/_CPack_Packages/win32/NSIS/project.nsi"
+expect() { grep -Fq -- "$1" "$script" || fail "the installer does not $2"; }
+expect 'CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\CalculatorOrvi2009.lnk" "$INSTDIR\.\CalculatorOrvi2009.exe"' \
+  "make a Start-menu entry for the program"
+expect 'Software\Microsoft\Windows\CurrentVersion\Uninstall\CalculatorOrvi2009' \
+  "register with Programs and Features"
+# Programs and Features: each value is pushed right after its name.
+for entry in 'DisplayName=CalculatorOrvi2009' 'DisplayVersion=1.0.0' \
+  'DisplayIcon=$INSTDIR\CalculatorOrvi2009.exe' 'UninstallString=$\"$INSTDIR\Uninstall.exe$\"'; do
+  grep -A1 -F "Push \"${entry%%=*}\"" "$script" | grep -Fq "Push \"${entry#*=}\"" \
+    || fail "the installer does not register ${entry%%=*} as ${entry#*=}"
+done
+
+if ((failures)); then
+  exit 1
+fi
+echo "check-windows-packages: $name.zip and $name.exe (installer) passed"
