@@ -58,7 +58,8 @@ BOOL CALLBACK noteWindow(HWND window, LPARAM data)
     wchar_t name[64] = {};
     GetWindowThreadProcessId(window, &owner);
     GetClassNameW(window, name, 64);
-    if (owner == search.process && IsWindowVisible(window) && std::wstring(name) == search.className)
+    if (owner == search.process && IsWindowVisible(window)
+        && std::wstring(name) == search.className)
         search.found.push_back(window);
     return TRUE;
 }
@@ -199,6 +200,37 @@ TEST(Program, KeysBoxesAndTicks)
     EXPECT_EQ(textOf(calc.window()), L"CalculatorOrvi2009");
     EXPECT_EQ(calc.focus(), calc.control(Control::TEXT1));
     EXPECT_TRUE(IsWindowVisible(calc.control(Control::Text2)));
+
+    // The memory box stands in front of the display.
+    HWND below = calc.control(Control::Text2);
+    while (below && below != calc.control(Control::TEXT1))
+        below = GetWindow(below, GW_HWNDNEXT);
+    EXPECT_TRUE(below);
+
+    // Colours as drawn on the screen: the window, the display, the clock box.
+    HDC screen = GetDC(nullptr);
+    const auto pixel = [&](int xTwips, int yTwips) {
+        POINT at { ui::twipsToPixels(xTwips, 96), ui::twipsToPixels(yTwips, 96) };
+        ClientToScreen(calc.window(), &at);
+        return GetPixel(screen, at.x, at.y);
+    };
+    EXPECT_EQ(pixel(100, 8300), RGB(128, 128, 255));
+    EXPECT_EQ(pixel(4800, 2700), RGB(192, 192, 255));
+    EXPECT_EQ(pixel(400, 1650), GetSysColor(COLOR_INACTIVECAPTION));
+    ReleaseDC(nullptr, screen);
+
+    // Tab follows the keys' numbers, not the keypad's rows: "9" is Command11.
+    const auto tabTo = [&](HWND expected) {
+        PostMessageW(calc.focus(), WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_TRUE(waitFor([&] { return calc.focus() == expected; }, 2s));
+    };
+    tabTo(calc.key(L"1"));
+    calc.click({ L"9" });
+    tabTo(calc.key(L"="));
+    calc.click({ L"AC" });
+    tabTo(calc.key(L"OFF"));
+    tabTo(calc.control(Control::Text2));
+    tabTo(calc.key(L"M+"));
 
     calc.click({ L"1", L"2", L"+", L"3", L"=" });
     EXPECT_EQ(calc.display(), L"15");
