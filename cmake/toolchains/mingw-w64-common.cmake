@@ -14,10 +14,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_CXX_FLAGS_INIT "${ORVI_MINGW_CXX_FLAGS}")
-# One program file with nothing to ship beside it: the C++ runtime, libgcc and
-# winpthreads are linked in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 # ctest runs the Windows programs under wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../../scripts/wine-run.sh)

@@ -71,6 +71,22 @@ std::vector<HWND> windowsOf(DWORD process, const wchar_t* className)
     return search.found;
 }
 
+// The screen's dots per inch. Under wine they are the prefix's LogPixels setting,
+// read by each program as it starts, so the program is tried at 144 and at 96 and
+// the setting is put back; on Windows it runs at the user's own, left alone.
+bool underWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"); }
+
+DWORD logPixels()
+{
+    DWORD dpi = 0;
+    DWORD size = sizeof dpi;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
+            nullptr, &dpi, &size)
+        != ERROR_SUCCESS)
+        return 96;
+    return dpi;
+}
+
 void setLogPixels(DWORD dpi)
 {
     RegSetKeyValueW(
@@ -168,8 +184,14 @@ constexpr int kMessageText = 0xFFFF; // the message's static text in a message b
 
 TEST(Program, WindowIsLaidOutAtTheScreensDpi)
 {
-    for (const DWORD dpi : { 144, 96 }) { // 96 last: the prefix is left as it was
-        setLogPixels(dpi);
+    const DWORD before = logPixels();
+    HDC screen = GetDC(nullptr);
+    const DWORD screenDpi = static_cast<DWORD>(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    for (const DWORD dpi :
+        underWine() ? std::vector<DWORD> { 144, 96 } : std::vector { screenDpi }) {
+        if (underWine())
+            setLogPixels(dpi);
         Calculator calculator;
         ASSERT_TRUE(calculator.window()) << "no window at " << dpi << " dpi";
         RECT client {};
@@ -191,6 +213,8 @@ TEST(Program, WindowIsLaidOutAtTheScreensDpi)
         PostMessageW(off, BM_CLICK, 0, 0);
         EXPECT_EQ(calculator.exitCode(), 0U);
     }
+    if (underWine())
+        setLogPixels(before);
 }
 
 TEST(Program, KeysBoxesAndTicks)
@@ -336,6 +360,7 @@ TEST(Program, FileCarriesItsIconAndVersionRecord)
 // machine wine runs on.
 int main(int argc, char** argv)
 {
+    SetProcessDPIAware(); // measures in the screen's own pixels, as the program draws
     testing::InitGoogleTest(&argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: win32_tests [gtest options] PROGRAM.exe\n");
