@@ -17,7 +17,7 @@ packages=(
   # unit tests and the conversion benchmark
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # a display server for screenshots and click-through, and the tools to use it
-  xvfb x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick
   # "Times New Roman" metrics, and a serif face with Arabic letters for the phrase box
   fonts-liberation2 fonts-hosny-amiri
 )
