@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, Chains,
         // No key stores an infinity: the accumulator keeps its old value.
         ChainCase {"1E308", "* 1 0 *", "10", 1e308, 2, 0, "Overflow"},
         ChainCase {"1E308", "* 1 0 * C C + 5 =", "1E+308", 0, 1, 1, "Overflow"},
+        ChainCase {"1E308", "MS MR + MR +", "1E+308", 1e308, 1, 0, "Overflow"}, // MR: 1E+308 again
+        ChainCase {"1E308", "MS MR - 0 - MR -", "1E+308", -1e308, 4, 0, "Overflow"},
         ChainCase {"1E400", "*", "1E400", 0, 2, 0, "Overflow"},
         ChainCase {"-1E400", "+", "-1E400", 0, 1, 0, "Overflow"}
         ));
