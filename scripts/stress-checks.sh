@@ -7,7 +7,7 @@
 #   3. leaks: the offscreen soak test (hundreds of ticks and clicks, real message
 #      boxes) of the ordinary build under valgrind: no definite leak, no memory error.
 #
-#   scripts/stress-checks.sh              everything, about 5 minutes on 2 cores
+#   scripts/stress-checks.sh              everything, a little over 4 minutes on 2 cores
 #   FUZZ_SECONDS=600 scripts/stress-checks.sh fuzz    only fuzzing, for longer
 #   scripts/stress-checks.sh sanitizers|fuzz|leaks    one check
 #
