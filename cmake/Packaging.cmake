@@ -1,6 +1,7 @@
 # Installation into a freedesktop layout, and the Debian package built from it with CPack.
 #
 #   cmake --install build/default --prefix /usr/local    (or DESTDIR=... for a staging tree)
+#   scripts/uninstall.sh /usr/local                       (removes what that installed)
 #   cd build/default && cpack                             (calculatororvi2009_1.0.0_<arch>.deb)
 
 include(GNUInstallDirs)
