@@ -1,6 +1,7 @@
 # Installation into a freedesktop layout, and the Debian package built from it with CPack.
 #
 #   cmake --install build/default --prefix /usr/local    (or DESTDIR=... for a staging tree)
+#   scripts/uninstall.sh /usr/local                       (removes what that installed)
 #   cd build/default && cpack                             (calculatororvi2009_1.0.0_<arch>.deb)
 
 include(GNUInstallDirs)
@@ -9,6 +10,19 @@ set(ORVI_APP_ID org.kelvoorvi.CalculatorOrvi2009)
 set(ORVI_ICON_SIZES 16 24 32 48 64 128 256)
 
 install(TARGETS CalculatorOrvi2009 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    # Linked as Debian links its programs: relocations resolved at start, then read-only.
+    target_link_options(CalculatorOrvi2009 PRIVATE LINKER:-z,relro,-z,now)
+    # A stripped install (cpack, cmake --install --strip) also drops the compiler's
+    # version note, as Debian's own packaging does.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/CalculatorOrvi2009\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${ORVI_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -25,6 +39,29 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/eagle.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${ORVI_APP_ID}.svg)
+
+# The licence, the history and the manual page. The changelog and the manual page are
+# compressed as Debian wants them: gzip -9n, with no file name or time inside.
+set(ORVI_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/calculatororvi2009)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${ORVI_DOC_DIR})
+if(UNIX)
+    find_program(ORVI_GZIP gzip REQUIRED)
+    set(orvi_compressed_docs)
+    foreach(doc changelog CalculatorOrvi2009.1)
+        set(compressed ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
+        add_custom_command(OUTPUT ${compressed}
+            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${doc} packaging/${doc}
+            COMMAND ${ORVI_GZIP} -9nf packaging/${doc}
+            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc}
+            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+            VERBATIM)
+        list(APPEND orvi_compressed_docs ${compressed})
+    endforeach()
+    add_custom_target(compressed_docs ALL DEPENDS ${orvi_compressed_docs})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORVI_DOC_DIR})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/CalculatorOrvi2009.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 
 # The Debian package.
 set(CPACK_GENERATOR DEB)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it from end to end:
 #   - the package's name, version, section, dependencies and file list;
+#   - lintian, Debian's own checker: any error or warning fails the check (info tags
+#     are shown too, but only reported);
 #   - desktop-file-validate and appstreamcli (no network) on the files it installs;
 #   - it installs with dpkg (through apt-get, which fetches the font packages if missing);
 #   - the installed /usr/bin/CalculatorOrvi2009 starts under its own Xvfb, its window
@@ -72,7 +74,7 @@ abort() {
 }
 
 # --- tools, and a machine without the package ------------------------------------------
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli \
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli \
             Xvfb xdotool xdpyinfo identify apt-get; do
   command -v "$tool" >/dev/null || fail "tool '$tool' is missing (run scripts/install-deps.sh --extra)"
 done
@@ -118,12 +120,22 @@ expected="$work/expected.txt"
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done
   echo "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+  echo "./usr/share/man/man1/CalculatorOrvi2009.1.gz"
+  echo "./usr/share/doc/$package/copyright"
+  echo "./usr/share/doc/$package/changelog.gz"
 } | sort >"$expected"
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort >"$work/contents.txt"
 if ! diff -u "$expected" "$work/contents.txt" >"$work/contents.diff"; then
   cat "$work/contents.diff" >&2
   fail "the package's files differ from the expected list (- expected, + in the package)"
 fi
+
+# --- Debian's checker ---------------------------------------------------------------------
+lintian_options=(--display-info --fail-on "error,warning")
+# It runs as root on a CI machine, and the package is our own.
+[[ $(id -u) -eq 0 ]] && lintian_options+=(--allow-root)
+step "lintian"
+lintian "${lintian_options[@]}" "$deb" || fail "lintian reports errors or warnings (above)"
 
 # --- the installed files, validated from the unpacked package -----------------------------
 stage="$work/stage"
@@ -178,7 +190,9 @@ done
 DISPLAY=$display xdpyinfo >/dev/null 2>&1 || { cat "$work/xvfb.log" >&2; abort "Xvfb did not start on $display"; }
 
 step "starting $program"
-(cd "$work" && exec env -u QT_QPA_PLATFORM DISPLAY="$display" "$program") >"$work/app.log" 2>&1 &
+mkdir -m 700 "$work/runtime"
+(cd "$work" && exec env -u QT_QPA_PLATFORM DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" \
+  "$program") >"$work/app.log" 2>&1 &
 app_pid=$!
 window=$(DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name "^${window_title}\$" \
          2>/dev/null | head -n 1)

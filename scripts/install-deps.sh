@@ -24,7 +24,7 @@ packages=(
 
 case "${1:-}" in
   --extra)
-    packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin python3
+    packages+=(desktop-file-utils appstream dpkg-dev lintian file librsvg2-bin python3
                clang-14 libclang-rt-14-dev valgrind)
     ;;
   --bench)

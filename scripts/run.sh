@@ -11,6 +11,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target CalculatorOrvi2009
 
 program=build/default/ui/CalculatorOrvi2009
+# shellcheck source=scripts/lib/runtime-dir.sh
+source "$root/scripts/lib/runtime-dir.sh"
+use_private_runtime_dir "$root/build/runtime-$(id -u)"
 if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && "${QT_QPA_PLATFORM:-}" != offscreen ]]; then
   echo "run: no display; starting on a virtual X server (xvfb-run)" >&2
   exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" "$program"

@@ -7,7 +7,7 @@
 #   3. leaks: the offscreen soak test (hundreds of ticks and clicks, real message
 #      boxes) of the ordinary build under valgrind: no definite leak, no memory error.
 #
-#   scripts/stress-checks.sh              everything, about 5 minutes on 2 cores
+#   scripts/stress-checks.sh              everything, a little over 4 minutes on 2 cores
 #   FUZZ_SECONDS=600 scripts/stress-checks.sh fuzz    only fuzzing, for longer
 #   scripts/stress-checks.sh sanitizers|fuzz|leaks    one check
 #
@@ -16,6 +16,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/runtime-dir.sh
+source "$root/scripts/lib/runtime-dir.sh"
 
 fuzz_seconds="${FUZZ_SECONDS:-60}"
 checks=("$@")
@@ -66,6 +68,7 @@ fuzz() {
 leaks() {
   cmake --preset default >/dev/null
   cmake --build --preset default --target soak_tests
+  use_private_runtime_dir "$root/build/runtime-$(id -u)"
   QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 valgrind --leak-check=full \
     --show-leak-kinds=definite --errors-for-leak-kinds=definite --error-exitcode=99 \
     --num-callers=40 build/default/tests/soak_tests

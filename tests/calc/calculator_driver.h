@@ -16,6 +16,9 @@
 
 namespace testing_support {
 
+// Names each case of a parameterised test after the `name` its row gives.
+inline constexpr auto caseName = [](const auto& info) { return std::string(info.param.name); };
+
 inline std::u16string u16(std::string_view ascii) { return { ascii.begin(), ascii.end() }; }
 
 inline std::string ascii(std::u16string_view text)

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 using testing_support::Calculator;
+using testing_support::caseName;
 
 namespace {
 
 struct EntryCase {
+    const char* name;
     const char* keys;
     const char* display;
     const char* errors;
@@ -22,17 +24,27 @@ TEST_P(EntryKeys, EditTheDisplayText)
     EXPECT_EQ(calc.display(), c.display);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sequences, EntryKeys,
-    ::testing::Values(EntryCase { "5", "5", "" }, EntryCase { "1 2", "12", "" },
-        EntryCase { "ON 5", "05", "" }, EntryCase { "AC 5", " 5", "" },
-        EntryCase { ". .", "..", "" }, EntryCase { "1 2 C", "1", "" }, EntryCase { "1 C", "", "" },
-        EntryCase { "C", "", "Invalid procedure call or argument" },
-        EntryCase { "1 C C 7", "7", "Invalid procedure call or argument" },
-        // After "=", the next digit or point starts a new number, even after "AC" or "C".
-        EntryCase { "4 + 3 = 7", "7", "" }, EntryCase { "4 + 3 = .", ".", "" },
-        EntryCase { "4 + 3 = AC 7", "7", "" }, EntryCase { "4 + 3 = C 9", "9", "" },
-        EntryCase { "4 + 3 = 7 8", "78", "" },
-        EntryCase { "0 1 2 3 4 5 6 7 8 9", "0123456789", "" }));
+// clang-format off
+const EntryCase kSequences[] = {
+    {"FirstDigit", "5", "5", ""},
+    {"DigitsAppend", "1 2", "12", ""},
+    {"DigitAfterOnKeepsTheZero", "ON 5", "05", ""},
+    {"DigitAfterAllClearKeepsTheBlank", "AC 5", " 5", ""},
+    {"PointsAppendUnchecked", ". .", "..", ""},
+    {"BackspaceRemovesTheLastCharacter", "1 2 C", "1", ""},
+    {"BackspaceEmptiesTheDisplay", "1 C", "", ""},
+    {"BackspaceOnEmptyDisplayFails", "C", "", "Invalid procedure call or argument"},
+    {"TypingGoesOnAfterBackspaceError", "1 C C 7", "7", "Invalid procedure call or argument"},
+    // After "=", the next digit or point starts a new number, even after "AC" or "C".
+    {"DigitAfterEqualsStartsNewNumber", "4 + 3 = 7", "7", ""},
+    {"PointAfterEqualsStartsNewNumber", "4 + 3 = .", ".", ""},
+    {"NewNumberAfterEqualsAndAllClear", "4 + 3 = AC 7", "7", ""},
+    {"NewNumberAfterEqualsAndBackspace", "4 + 3 = C 9", "9", ""},
+    {"SecondDigitAfterEqualsAppends", "4 + 3 = 7 8", "78", ""},
+    {"EveryDigitKeyTypesItsDigit", "0 1 2 3 4 5 6 7 8 9", "0123456789", ""},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Sequences, EntryKeys, ::testing::ValuesIn(kSequences), caseName);
 
 TEST(EntryKeys, FlagClearsOnlyOnDigitOrPoint)
 {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 using testing_support::Calculator;
+using testing_support::caseName;
 using testing_support::u16;
 
 namespace {
 
 struct FunctionCase {
+    const char* name;
     const char* typed;
     const char* keys;
     const char* display;
@@ -31,54 +33,54 @@ TEST_P(FunctionKeys, ReplaceTheNumberOnTheDisplay)
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Results, FunctionKeys,
-    ::testing::Values(
-        FunctionCase {"", "9 Sqr", "3", ""},
-        FunctionCase {"", "2 Sqr", "1.4142135623731", ""},
-        FunctionCase {"", "0 Sqr", "0", ""},
-        FunctionCase {" 16 ", "Sqr", "4", ""},
-        FunctionCase {"", "8 nI", "3", ""},
-        FunctionCase {"", "1 0 2 4 nI", "10", ""},
-        FunctionCase {"", "3 nI", "1.58496250072116", ""},
-        FunctionCase {"", "1 nI", "0", ""},
-        FunctionCase {"", "0 . 5 nI", "-1", ""},
-        FunctionCase {"", "1 0 0 0 Log", "3", ""},
-        FunctionCase {"", "2 Log", "0.301029995663981", ""},
-        FunctionCase {"", "1 Log", "0", ""},
-        FunctionCase {"1E-300", "Log", "-300", ""},
-        FunctionCase {"", "5 0 %", "0.5%", ""},
-        FunctionCase {"", "2 0 0 %", "2%", ""},
-        FunctionCase {"", "5 %", "0.05%", ""},
-        FunctionCase {"-7", "%", "-0.07%", ""},
-        // Results feed a pending operation and the entry flag stays as it was.
-        FunctionCase {"", "5 0 % + 1 =", "1.5", ""},
-        FunctionCase {"", "2 + 9 Sqr =", "5", ""},
-        FunctionCase {"", "9 Sqr 1", "31", ""}
-        ));
+const FunctionCase kResults[] = {
+    {"SquareRoot", "", "9 Sqr", "3", ""},
+    {"SquareRootToFifteenDigits", "", "2 Sqr", "1.4142135623731", ""},
+    {"SquareRootOfZero", "", "0 Sqr", "0", ""},
+    {"BlanksAroundTheNumber", " 16 ", "Sqr", "4", ""},
+    {"BinaryLog", "", "8 nI", "3", ""},
+    {"BinaryLogOfLargerPower", "", "1 0 2 4 nI", "10", ""},
+    {"BinaryLogToFifteenDigits", "", "3 nI", "1.58496250072116", ""},
+    {"BinaryLogOfOne", "", "1 nI", "0", ""},
+    {"BinaryLogOfHalf", "", "0 . 5 nI", "-1", ""},
+    {"DecimalLog", "", "1 0 0 0 Log", "3", ""},
+    {"DecimalLogToFifteenDigits", "", "2 Log", "0.301029995663981", ""},
+    {"DecimalLogOfOne", "", "1 Log", "0", ""},
+    {"DecimalLogOfTinyNumber", "1E-300", "Log", "-300", ""},
+    {"PercentWritesItsSign", "", "5 0 %", "0.5%", ""},
+    {"PercentDropsTrailingZeros", "", "2 0 0 %", "2%", ""},
+    {"PercentBelowOne", "", "5 %", "0.05%", ""},
+    {"PercentOfNegative", "-7", "%", "-0.07%", ""},
+    // Results feed a pending operation and the entry flag stays as it was.
+    {"PercentFeedsTheOperator", "", "5 0 % + 1 =", "1.5", ""},
+    {"ResultIsThePendingEntry", "", "2 + 9 Sqr =", "5", ""},
+    {"DigitAfterResultAppends", "", "9 Sqr 1", "31", ""},
+};
 // clang-format on
+INSTANTIATE_TEST_SUITE_P(Results, FunctionKeys, ::testing::ValuesIn(kResults), caseName);
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Refusals, FunctionKeys,
-    ::testing::Values(
-        FunctionCase {"", "Sqr", "", "Type mismatch"},   // read even when empty
-        FunctionCase {"", "nI", "", ""},                 // the others leave an empty display
-        FunctionCase {"", "Log", "", ""},
-        FunctionCase {"", "%", "", ""},
-        FunctionCase {"", "AC Log", " ", "Type mismatch"}, // one blank is not empty
-        FunctionCase {"", "AC nI", " ", "Type mismatch"},
-        FunctionCase {"", "AC %", " ", "Type mismatch"},
-        FunctionCase {"", "AC Sqr", " ", "Type mismatch"},
-        FunctionCase {"", "5 0 % %", "0.5%", "Type mismatch"},
-        FunctionCase {"", "5 0 % Sqr", "0.5%", "Type mismatch"},
-        FunctionCase {"", ". . 5 Sqr", "..5", "Type mismatch"},
-        FunctionCase {"12abc", "Log", "12abc", "Type mismatch"},
-        FunctionCase {"", "0 Log", "0", "Invalid procedure call or argument"},
-        FunctionCase {"", "0 nI", "0", "Invalid procedure call or argument"},
-        FunctionCase {"-4", "nI", "-4", "Invalid procedure call or argument"},
-        FunctionCase {"", "2 - 5 = Sqr", "-3", "Invalid procedure call or argument"},
-        FunctionCase {"1E400", "Sqr", "1E400", "Overflow"}
-        ));
+const FunctionCase kRefusals[] = {
+    {"SquareRootOfEmpty", "", "Sqr", "", "Type mismatch"},   // read even when empty
+    {"BinaryLogSkipsEmpty", "", "nI", "", ""},               // the others leave an empty display
+    {"DecimalLogSkipsEmpty", "", "Log", "", ""},
+    {"PercentSkipsEmpty", "", "%", "", ""},
+    {"DecimalLogOfBlank", "", "AC Log", " ", "Type mismatch"}, // one blank is not empty
+    {"BinaryLogOfBlank", "", "AC nI", " ", "Type mismatch"},
+    {"PercentOfBlank", "", "AC %", " ", "Type mismatch"},
+    {"SquareRootOfBlank", "", "AC Sqr", " ", "Type mismatch"},
+    {"PercentOfPercent", "", "5 0 % %", "0.5%", "Type mismatch"},
+    {"SquareRootOfPercent", "", "5 0 % Sqr", "0.5%", "Type mismatch"},
+    {"TwoPoints", "", ". . 5 Sqr", "..5", "Type mismatch"},
+    {"TrailingLetters", "12abc", "Log", "12abc", "Type mismatch"},
+    {"DecimalLogOfZero", "", "0 Log", "0", "Invalid procedure call or argument"},
+    {"BinaryLogOfZero", "", "0 nI", "0", "Invalid procedure call or argument"},
+    {"BinaryLogOfNegative", "-4", "nI", "-4", "Invalid procedure call or argument"},
+    {"SquareRootOfNegative", "", "2 - 5 = Sqr", "-3", "Invalid procedure call or argument"},
+    {"NumberBeyondDouble", "1E400", "Sqr", "1E400", "Overflow"},
+};
 // clang-format on
+INSTANTIATE_TEST_SUITE_P(Refusals, FunctionKeys, ::testing::ValuesIn(kRefusals), caseName);
 
 TEST(FunctionKeys, LeaveTheCalculatorStateAlone)
 {

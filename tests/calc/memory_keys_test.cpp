@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 using testing_support::Calculator;
+using testing_support::caseName;
 using testing_support::u16;
 
 namespace {
 
 struct MemoryCase {
+    const char* name;
     const char* typed;
     const char* keys;
     double memory;
@@ -38,27 +40,27 @@ TEST_P(MemoryKeys, KeepOneValueAcrossCalculations)
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Register, MemoryKeys,
-    ::testing::Values(
-        MemoryCase {"", "5 M+", 5, "", true, true, ""},
-        MemoryCase {"", "5 M+ MR", 5, "5", true, false, ""},
-        MemoryCase {"", "5 M+ 3 M+ MR", 8, "8", true, false, ""},
-        MemoryCase {"", "5 MS 2 M- MR", 3, "3", false, false, ""},  // the register is the minuend
-        MemoryCase {"", "M+", 0, "", true, true, ""},
-        MemoryCase {"", "4 MS", 4, "", false, true, ""},
-        MemoryCase {"", "4 MS AC MS", 0, "", false, true, ""},
-        MemoryCase {"", "9 M-", -9, "", false, true, ""},
-        MemoryCase {"", "5 0 % M+", 0.5, "", true, true, ""},
-        MemoryCase {"12abc", "MS", 12, "", false, true, ""},
-        MemoryCase {"", "MR", 0, "0", false, false, ""},
-        MemoryCase {"", "5 MS MR 1", 5, "51", false, false, ""},
-        MemoryCase {"", "5 MS 2 * 3 = MR 1", 5, "1", false, false, ""},
-        MemoryCase {"", "4 MS 2 + MR =", 4, "6", false, false, ""},
-        MemoryCase {"", "6 MS 1 = AC ON C", 6, "", false, false, ""},
-        // No key stores an infinity: the register keeps its old value.
-        MemoryCase {"1E400", "MS", 0, "1E400", false, false, "Overflow"}
-        ));
+const MemoryCase kRegister[] = {
+    {"AddShowsTheIndicator", "", "5 M+", 5, "", true, true, ""},
+    {"RecallShowsTheRegister", "", "5 M+ MR", 5, "5", true, false, ""},
+    {"AddAccumulates", "", "5 M+ 3 M+ MR", 8, "8", true, false, ""},
+    {"RegisterIsTheMinuend", "", "5 MS 2 M- MR", 3, "3", false, false, ""},
+    {"AddOfEmptyDisplay", "", "M+", 0, "", true, true, ""},
+    {"StoreEmptiesTheDisplay", "", "4 MS", 4, "", false, true, ""},
+    {"StoreOfBlankIsZero", "", "4 MS AC MS", 0, "", false, true, ""},
+    {"SubtractFromEmptyRegister", "", "9 M-", -9, "", false, true, ""},
+    {"AddReadsPercentText", "", "5 0 % M+", 0.5, "", true, true, ""},
+    {"StoreReadsTheNumericStart", "12abc", "MS", 12, "", false, true, ""},
+    {"RecallOfEmptyRegister", "", "MR", 0, "0", false, false, ""},
+    {"DigitAfterRecallAppends", "", "5 MS MR 1", 5, "51", false, false, ""},
+    {"DigitAfterEqualsReplacesRecall", "", "5 MS 2 * 3 = MR 1", 5, "1", false, false, ""},
+    {"RecallFeedsPendingOperation", "", "4 MS 2 + MR =", 4, "6", false, false, ""},
+    {"ClearingKeysKeepTheRegister", "", "6 MS 1 = AC ON C", 6, "", false, false, ""},
+    // No key stores an infinity: the register keeps its old value.
+    {"StoreRefusesHugeNumber", "1E400", "MS", 0, "1E400", false, false, "Overflow"},
+};
 // clang-format on
+INSTANTIATE_TEST_SUITE_P(Register, MemoryKeys, ::testing::ValuesIn(kRegister), caseName);
 
 TEST(MemoryKeys, OverflowKeepsRegisterDisplayAndIndicator)
 {

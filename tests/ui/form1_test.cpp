@@ -46,6 +46,7 @@ TEST(Form1, EveryKeyIsBoundOnce)
 }
 
 struct KeyCase {
+    const char* name;
     Control key;
     const char16_t* before;
     const char16_t* after;
@@ -67,25 +68,27 @@ TEST_P(Keys, RunTheirOwnBehaviour)
     EXPECT_TRUE(platform.boxes.empty());
 }
 
+using enum Control;
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Keypad, Keys,
-    ::testing::Values(
-        KeyCase {Control::Command1, u"", u"1", 0},  KeyCase {Control::Command2, u"", u"4", 0},
-        KeyCase {Control::Command3, u"", u"7", 0},  KeyCase {Control::Command4, u"", u"0", 0},
-        KeyCase {Control::Command5, u"", u"2", 0},  KeyCase {Control::Command6, u"", u"5", 0},
-        KeyCase {Control::Command7, u"", u"8", 0},  KeyCase {Control::Command9, u"", u"3", 0},
-        KeyCase {Control::Command10, u"", u"6", 0}, KeyCase {Control::Command11, u"", u"9", 0},
-        KeyCase {Control::Command17, u"", u".", 0}, KeyCase {Control::Command8, u"12", u"1", 0},
-        KeyCase {Control::Command20, u"12", u" ", 0}, KeyCase {Control::Command29, u"12", u"0", 0},
-        KeyCase {Control::Command13, u"12", u"", 1}, KeyCase {Control::Command14, u"12", u"", 4},
-        KeyCase {Control::Command15, u"12", u"", 2}, KeyCase {Control::Command16, u"12", u"", 3},
-        KeyCase {Control::Command12, u"12", u"12", 0},
-        KeyCase {Control::Command18, u"9", u"3", 0}, KeyCase {Control::Command19, u"8", u"3", 0},
-        KeyCase {Control::Command28, u"100", u"2", 0}, KeyCase {Control::Command27, u"50", u"0.5%", 0},
-        KeyCase {Control::Command22, u"5", u"", 0}, KeyCase {Control::Command23, u"5", u"", 0},
-        KeyCase {Control::Command24, u"5", u"", 0}, KeyCase {Control::Command25, u"5", u"0", 0}
-        ));
+const KeyCase kKeypad[] = {
+    {"Digit1", Command1, u"", u"1", 0},          {"Digit4", Command2, u"", u"4", 0},
+    {"Digit7", Command3, u"", u"7", 0},          {"Digit0", Command4, u"", u"0", 0},
+    {"Digit2", Command5, u"", u"2", 0},          {"Digit5", Command6, u"", u"5", 0},
+    {"Digit8", Command7, u"", u"8", 0},          {"Digit3", Command9, u"", u"3", 0},
+    {"Digit6", Command10, u"", u"6", 0},         {"Digit9", Command11, u"", u"9", 0},
+    {"Point", Command17, u"", u".", 0},          {"Backspace", Command8, u"12", u"1", 0},
+    {"AllClear", Command20, u"12", u" ", 0},     {"On", Command29, u"12", u"0", 0},
+    {"Add", Command13, u"12", u"", 1},           {"Subtract", Command14, u"12", u"", 4},
+    {"Multiply", Command15, u"12", u"", 2},      {"Divide", Command16, u"12", u"", 3},
+    {"Equals", Command12, u"12", u"12", 0},
+    {"SquareRoot", Command18, u"9", u"3", 0},    {"BinaryLog", Command19, u"8", u"3", 0},
+    {"DecimalLog", Command28, u"100", u"2", 0},  {"Percent", Command27, u"50", u"0.5%", 0},
+    {"MemoryAdd", Command22, u"5", u"", 0},      {"MemorySubtract", Command23, u"5", u"", 0},
+    {"MemoryStore", Command24, u"5", u"", 0},    {"MemoryRecall", Command25, u"5", u"0", 0},
+};
 // clang-format on
+INSTANTIATE_TEST_SUITE_P(Keypad, Keys, ::testing::ValuesIn(kKeypad),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Form1, ErrorsAreReportedAndTheCalculatorGoesOn)
 {
