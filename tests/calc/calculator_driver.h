@@ -1,18 +1,19 @@
 #pragma once
 
-// Drives the engine the way the window does: one key at a time over a panel that
-// records what the keys do to the display, the indicator and the focus.
+// Drives the calculator as a user does: keys clicked by their captions on the
+// window's Form1, over a platform without a toolkit. A caption finds its key in
+// the layout table and the key its handler, so every case also checks that the
+// key is wired to the right behaviour.
 
-#include "calc/arithmetic_keys.h"
-#include "calc/entry_keys.h"
-#include "calc/function_keys.h"
-#include "calc/memory_keys.h"
-#include "calc/runtime_error.h"
+#include "ui/app_info.h"
+#include "ui/fake_platform.h"
+#include "ui/form1.h"
+#include "ui/layout.h"
 
-#include <stdexcept>
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace testing_support {
 
@@ -29,106 +30,62 @@ inline std::string ascii(std::u16string_view text)
     return out;
 }
 
-class RecordingPanel final : public calc::CalculatorPanel {
-public:
-    std::u16string display;
-    bool displayFocused = false;
-    std::u16string indicatorText;
-    bool indicatorVisible = true;
-    int answer = kAnswerYes;
-    std::vector<std::u16string> questions;
-
-    std::u16string displayText() const override { return display; }
-    void setDisplayText(std::u16string_view text) override
-    {
-        display = text;
-        displayFocused = false; // only a focus after the write counts
-    }
-    void focusDisplay() override { displayFocused = true; }
-    void setMemoryIndicatorText(std::u16string_view text) override { indicatorText = text; }
-    void setMemoryIndicatorVisible(bool visible) override { indicatorVisible = visible; }
-    int askYesNo(std::u16string_view question) override
-    {
-        questions.emplace_back(question);
-        return answer;
-    }
-};
-
 struct Calculator {
-    calc::CalculatorState state;
-    RecordingPanel panel;
+    FakePlatform platform;
+    ui::Form1 form { platform };
 
-    // Presses one key by its caption; returns the error it raised, or "".
-    std::string press(std::string_view key)
+    // The memory question is answered No unless a test says otherwise.
+    Calculator()
     {
-        try {
-            dispatch(key);
-        } catch (const calc::RuntimeError& error) {
-            return error.what();
-        }
-        return {};
+        platform.nextAnswer = ui::box::kNo;
+        form.Form_Load();
     }
 
-    // Presses space-separated keys, going on after errors as the window does;
-    // returns the errors raised, space-separated.
+    // Clicks space-separated keys, going on after errors as the window does; returns
+    // the errors reported, space-separated. An error box that is not a critical box
+    // with one OK button says so in the result.
     std::string run(std::string_view keys)
     {
         std::string errors;
-        std::size_t pos = 0;
-        while (pos < keys.size()) {
-            const std::size_t end = std::min(keys.find(' ', pos), keys.size());
-            if (end > pos) {
-                const std::string error = press(keys.substr(pos, end - pos));
-                if (!error.empty())
-                    errors += (errors.empty() ? "" : " ") + error;
+        for (std::size_t at = 0; at < keys.size();) {
+            const std::size_t end = std::min(keys.find(' ', at), keys.size());
+            const std::size_t boxes = platform.boxes.size();
+            if (end > at)
+                click(keys.substr(at, end - at));
+            for (std::size_t i = boxes; i < platform.boxes.size(); ++i) {
+                const FakePlatform::Box& box = platform.boxes[i];
+                if (box.style == ui::box::kYesNo || box.text == ui::kAboutMessage)
+                    continue; // the memory question and the about box are no errors
+                errors += (errors.empty() ? "" : " ") + ascii(box.text);
+                if (box.style != (ui::box::kCritical | ui::box::kOkOnly))
+                    errors += " (style " + std::to_string(box.style) + ")";
             }
-            pos = end + 1;
+            at = end + 1;
         }
         return errors;
     }
 
-    std::string display() const { return ascii(panel.display); }
+    void type(std::string_view text) { platform.textOf(ui::Control::TEXT1) = u16(text); }
+    std::string display() const { return ascii(platform.text(ui::Control::TEXT1)); }
+    const calc::CalculatorState& state() const { return form.calculatorState(); }
+    bool displayFocused() const { return platform.focused == ui::Control::TEXT1; }
+    bool indicatorShown() const
+    {
+        return platform.visible[FakePlatform::index(ui::Control::Text2)];
+    }
 
 private:
-    void dispatch(std::string_view key)
+    void click(std::string_view caption)
     {
-        if (key.size() == 1 && ((key[0] >= '0' && key[0] <= '9') || key[0] == '.'))
-            return calc::entryKey(state, panel, static_cast<char16_t>(key[0]));
-        if (key == "C")
-            return calc::backspaceKey(panel);
-        if (key == "AC")
-            return calc::clearKey(panel);
-        if (key == "ON")
-            return calc::onKey(panel);
-        if (key == "+")
-            return calc::operatorKey(state, panel, calc::Operation::Add);
-        if (key == "-")
-            return calc::operatorKey(state, panel, calc::Operation::Subtract);
-        if (key == "*")
-            return calc::operatorKey(state, panel, calc::Operation::Multiply);
-        if (key == "/")
-            return calc::operatorKey(state, panel, calc::Operation::Divide);
-        if (key == "=")
-            return calc::equalsKey(state, panel);
-        if (key == "Sqr")
-            return calc::squareRootKey(panel);
-        if (key == "nI")
-            return calc::logarithmKey(panel, 2);
-        if (key == "Log")
-            return calc::logarithmKey(panel, 10);
-        if (key == "%")
-            return calc::percentKey(panel);
-        if (key == "M+")
-            return calc::memoryAddKey(state, panel);
-        if (key == "M-")
-            return calc::memorySubtractKey(state, panel);
-        if (key == "MS")
-            return calc::memoryStoreKey(state, panel);
-        if (key == "MR")
-            return calc::memoryRecallKey(state, panel);
-        if (key == "MC")
-            return calc::memoryClearKey(state, panel);
-        throw std::invalid_argument("unknown key in test: " + std::string(key));
+        for (const ui::LayoutRow& row : ui::layoutRows()) {
+            if (row.kind != ui::ControlKind::Key || row.caption != u16(caption))
+                continue;
+            platform.focused = row.id; // a click gives the key the focus
+            for (const ui::Form1::ClickBinding& binding : ui::Form1::clickBindings())
+                if (binding.key == row.id)
+                    return (form.*binding.handler)();
+        }
+        ADD_FAILURE() << "no key " << caption << " is bound to a handler";
     }
 };
 
