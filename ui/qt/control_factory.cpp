@@ -1,6 +1,7 @@
 #include "control_factory.h"
 
 #include "assets.h"
+#include "control_font.h"
 #include "qt_text.h"
 #include "system_colors.h"
 #include "wrapping_text_box.h"
@@ -67,22 +68,6 @@ QWidget* createTextBox(const LayoutRow& row, QWidget* window)
     setColor(box, QPalette::Base, row.background);
     setColor(box, QPalette::Text, row.foreground);
     return box;
-}
-
-QFont controlFont(const LayoutRow& row)
-{
-    const WindowRow& form = windowRow();
-    const QString family = fromAscii(form.fontFamily);
-    QFont font;
-    font.setFamily(family);
-    if (!row.westernCharset) {
-        // Controls with the Arabic character set fall back to a face that has the
-        // Arabic letters, rather than to whatever the system picks.
-        font.setFamilies({ family, fromAscii(form.arabicFamily) });
-    }
-    font.setPointSizeF(row.fontPoints);
-    font.setBold(true);
-    return font;
 }
 
 } // namespace
