@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
 
 namespace ui {
@@ -36,6 +37,16 @@ QWidget* createLabel(const LayoutRow& row, QWidget* window)
     label->setAlignment(alignmentOf(row) | Qt::AlignTop);
     setColor(label, QPalette::WindowText, row.foreground);
     return label;
+}
+
+// A label is as tall as its box in the layout, or taller where its text reaches
+// further down: it is transparent, so the few pixels more hide nothing, and the
+// descenders show whole.
+void fitHeightToText(QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    const int textBottom = metrics.ascent() + metrics.tightBoundingRect(label->text()).bottom() + 1;
+    label->resize(label->width(), std::max({ label->height(), metrics.height(), textBottom }));
 }
 
 QWidget* createPicture(QWidget* window)
@@ -96,6 +107,8 @@ QWidget* createControl(const LayoutRow& row, QWidget* window)
         toPixels(row.left), toPixels(row.top), toPixels(row.width), toPixels(row.height));
     if (row.fontPoints > 0)
         widget->setFont(controlFont(row));
+    if (row.kind == ControlKind::Label)
+        fitHeightToText(static_cast<QLabel*>(widget));
     if (row.kind == ControlKind::Label || row.kind == ControlKind::Picture)
         widget->setFocusPolicy(Qt::NoFocus);
     if (!row.accessibleName.empty())
