@@ -320,6 +320,31 @@ private slots:
         QCOMPARE(display(), QStringLiteral("42"));
     }
 
+    // The longest results show whole, in front of the memory indicator: nothing
+    // scrolls between the caret at the start and at the end. A longer typed entry
+    // keeps its caret in sight.
+    void displayTextEndsBeforeTheIndicator()
+    {
+        auto* box = find<QLineEdit>("TEXT1");
+        const int indicator = find("Text2")->x() - box->x();
+        const auto caret = [box] {
+            box->repaint(); // where the line edit scrolls its text
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        for (const char* result : { "-7.90123377769876E+17", "-0.00142857142857143%",
+                 "-1.23456789012345E-300%", "-0.000123456789012345%" }) {
+            window->setText(ui::Control::TEXT1, QString::fromLatin1(result).toStdU16String());
+            box->home(false);
+            const int start = caret();
+            box->end(false);
+            QVERIFY2(caret() < indicator, result);
+            const qreal width = QFontMetricsF(box->font()).horizontalAdvance(box->text());
+            QVERIFY2(qAbs(caret() - start - width) <= 1, result);
+        }
+        QTest::keyClicks(box, QString(60, QLatin1Char('7')));
+        QVERIFY(caret() < indicator);
+    }
+
     void chainClickedThroughTheKeys()
     {
         clickKeys({ "1", "2", "+", "3", "=" });

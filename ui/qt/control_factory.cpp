@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <limits>
@@ -63,9 +65,45 @@ QWidget* createKey(const LayoutRow& row, QWidget* window)
     return key;
 }
 
+// The display. The memory indicator stands in front of its right end, so its text
+// ends where the indicator begins and scrolls before it would pass under the box.
+// A text wider than what is left is set narrower, down to kNarrowest per cent of
+// its width: every result then shows whole (the longest need about 87 %), and a
+// longer typed entry scrolls with the caret in sight.
+class DisplayBox final : public QLineEdit {
+public:
+    explicit DisplayBox(QWidget* parent)
+        : QLineEdit(parent)
+    {
+        setTextMargins(0, 0, toPixels(indicatorOverlapTwips()), 0);
+        connect(this, &QLineEdit::textChanged, this, &DisplayBox::fitText);
+    }
+
+private:
+    static constexpr int kNarrowest = 80;
+    static constexpr int kPadding = 2; // QLineEdit keeps its text this far from each side
+
+    void fitText(const QString& text)
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        const int room = contents.marginsRemoved(textMargins()).width() - 2 * kPadding;
+        QFont narrowed = font();
+        narrowed.setStretch(100);
+        while (narrowed.stretch() > kNarrowest
+            && QFontMetricsF(narrowed).horizontalAdvance(text) > room) {
+            const qreal width = QFontMetricsF(narrowed).horizontalAdvance(text);
+            narrowed.setStretch(std::max(kNarrowest, int(narrowed.stretch() * room / width)));
+        }
+        if (narrowed != font())
+            setFont(narrowed);
+    }
+};
+
 QWidget* createLineBox(const LayoutRow& row, QWidget* window)
 {
-    auto* box = new QLineEdit(window);
+    auto* box = row.id == Control::TEXT1 ? new DisplayBox(window) : new QLineEdit(window);
     box->setMaxLength(std::numeric_limits<int>::max()); // the display has no length limit
     box->setAlignment(alignmentOf(row) | Qt::AlignVCenter);
     return box;
