@@ -2,7 +2,6 @@
 // have, and the keys clicked for real.
 
 #include "banner/banner_tick.h"
-#include "ui/qt/clock_text.h"
 #include "ui/qt/form1_window.h"
 #include "ui/qt/message_boxes.h"
 
@@ -15,10 +14,14 @@
 #include <QPushButton>
 #include <QRawFont>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextBoundaryFinder>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QtTest>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -470,10 +473,69 @@ private slots:
     void clockTextFromAnInjectedTime()
     {
         const QDateTime when(QDate(2026, 12, 6), QTime(20, 5, 9));
-        QCOMPARE(ui::generalDateText(when, QLocale(QLocale::English, QLocale::UnitedStates)),
-            QStringLiteral("12/6/26 8:05:09 PM"));
-        QCOMPARE(ui::generalDateText(when, QLocale(QLocale::German, QLocale::Germany)),
-            QStringLiteral("06.12.26 20:05:09"));
+        const std::pair<const char*, const char*> examples[]
+            = { { "en_US", "12/6/26 8:05:09\u00a0PM" }, { "de_DE", "06.12.26 20:05:09" },
+                  { "es_ES", "6/12/26 20:05:09" },
+                  { "zh_TW", "2026/12/6 下午8:05:09" }, // its day period "B" read as AM/PM
+                  { "sq_AL", "6.12.26 20:05:09" } };    // "E PASDITES" leaves no room: 24 hours
+        for (const auto& [locale, text] : examples)
+            QCOMPARE(window->clockFormat(QLocale(QString::fromLatin1(locale))).text(when),
+                QString::fromUtf8(text));
+    }
+
+    // In every locale the clock shows whole in its two lines, broken between the
+    // date and the time (or where a line of its script may break), with its seconds
+    // and the half of the day, and with nothing left of the zone it leaves out. Locales whose
+    // letters no installed face has are passed over: they show as boxes whatever the form.
+    void clockShowsWholeInEveryLocale()
+    {
+        auto* box = find<QTextEdit>("Text3");
+        const QFontMetrics metrics(box->font());
+        const QRegularExpression leftover(
+            QStringLiteral(u"\\(\\s*\\)|\\[\\s*\\]|（\\s*）|^[\\s,;:]|[\\s,;:]$|\\s\\s"),
+            QRegularExpression::UseUnicodePropertiesOption);
+        int shown = 0;
+        for (const QLocale& locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyCountry)) {
+            const auto letters
+                = ui::ClockFormat(locale).text(QDateTime::currentDateTime()).toUcs4();
+            if (!std::all_of(letters.begin(), letters.end(),
+                    [&](uint c) { return QChar::isSpace(c) || metrics.inFontUcs4(c); }))
+                continue;
+            const ui::ClockFormat clock = window->clockFormat(locale);
+            for (int month = 1; month <= 12; ++month) {
+                const QDateTime evening(
+                    QDate(2027, month, 17 + month), QTime(12 + month % 12, 47, 36));
+                const QString text = clock.text(evening);
+                const QString where = locale.name() + QLatin1Char(' ') + text;
+                const QDateTime morning = evening.addSecs(-12 * 3600);
+                QVERIFY2(text != clock.text(evening.addSecs(1)) && text != clock.text(morning),
+                    qPrintable(where));
+                QVERIFY2(!text.contains(leftover) && !text.contains(evening.timeZoneAbbreviation()),
+                    qPrintable(where));
+                QStringList firstLines; // of the texts on two lines
+                for (const QString& shownText :
+                    { text, clock.text(evening.addSecs(-3600)), clock.text(morning) }) {
+                    window->setText(ui::Control::Text3, shownText.toStdU16String());
+                    QVERIFY2(box->document()->size().height() <= box->viewport()->height(),
+                        qPrintable(where));
+                    const QTextLayout* lines = box->document()->firstBlock().layout();
+                    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, shownText);
+                    for (int line = 1; line < lines->lineCount(); ++line) {
+                        const int start = lines->lineAt(line).textStart();
+                        breaks.setPosition(start);
+                        QVERIFY2(shownText.at(start - 1) == u' ' || breaks.isAtBoundary(),
+                            qPrintable(where));
+                        firstLines << shownText.left(start);
+                    }
+                }
+                // The time keeps to its own line: an hour earlier, the first is the same.
+                QVERIFY2(
+                    firstLines.size() < 2 || firstLines[0] == firstLines[1], qPrintable(where));
+            }
+            ++shown;
+        }
+        QVERIFY(shown > 400);
     }
 };
 
