@@ -213,9 +213,6 @@ private slots:
                 QCOMPARE(resolved.family(), serifFace());
                 QVERIFY2(resolved.bold(), qPrintable(where));
                 QCOMPARE(w->font().pointSizeF(), e.points);
-                QVERIFY2(facesDrawing(w->font(), QStringLiteral("Log 0.5% M+"))
-                        == QSet<QByteArray> { boldFace(serifFace()) },
-                    qPrintable(where));
             }
         }
         const QString phrase = QString::fromStdU16String(std::u16string(banner::kPhrase));
@@ -317,15 +314,9 @@ private slots:
             QCOMPARE(find(control)->accessibleName(), QString::fromLatin1(name));
     }
 
-    void typingGoesIntoTheDisplay()
-    {
-        QTest::keyClicks(find("TEXT1"), QStringLiteral("42"));
-        QCOMPARE(display(), QStringLiteral("42"));
-    }
-
     // The longest results show whole, in front of the memory indicator: nothing
     // scrolls between the caret at the start and at the end. A longer typed entry
-    // keeps its caret in sight.
+    // goes into the display and keeps its caret in sight.
     void displayTextEndsBeforeTheIndicator()
     {
         auto* box = find<QLineEdit>("TEXT1");
@@ -345,7 +336,7 @@ private slots:
             QVERIFY2(qAbs(caret() - start - width) <= 1, result);
         }
         QTest::keyClicks(box, QString(60, QLatin1Char('7')));
-        QVERIFY(caret() < indicator);
+        QVERIFY(display().endsWith(QString(60, QLatin1Char('7'))) && caret() < indicator);
     }
 
     void chainClickedThroughTheKeys()
@@ -485,8 +476,9 @@ private slots:
 
     // In every locale the clock shows whole in its two lines, broken between the
     // date and the time (or where a line of its script may break), with its seconds
-    // and the half of the day, and with nothing left of the zone it leaves out. Locales whose
-    // letters no installed face has are passed over: they show as boxes whatever the form.
+    // and the half of the day, and with nothing left of the zone it leaves out.
+    // Locales whose letters no installed face has are passed over: they show as
+    // boxes whatever the form.
     void clockShowsWholeInEveryLocale()
     {
         auto* box = find<QTextEdit>("Text3");
