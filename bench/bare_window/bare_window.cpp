@@ -1,9 +1,11 @@
 // The yardstick for CalculatorOrvi2009's start-up and footprint: a bare Qt window
-// with the same widgets (kinds, texts, places, fonts, colours, from the same layout
-// table) and a 500 ms timer, but no calculator, no banner, no clock, no pictures
-// to decode and no icon. bench/desktop measures both side by side.
+// with the same widgets (kinds, texts, places, colours, from the same layout table,
+// and the program's own choice of faces) and a 500 ms timer, but no calculator, no
+// banner, no clock, no pictures to decode and no icon. bench/desktop measures both
+// side by side.
 
 #include "ui/layout.h"
+#include "ui/qt/control_font.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,7 +41,6 @@ void setColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t value)
 
 QWidget* makeControl(const ui::LayoutRow& control, QWidget* window)
 {
-    const ui::WindowRow& form = ui::windowRow();
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ui::ControlKind::Label:
@@ -77,20 +78,8 @@ QWidget* makeControl(const ui::LayoutRow& control, QWidget* window)
     }
     widget->setGeometry(
         pixels(control.left), pixels(control.top), pixels(control.width), pixels(control.height));
-    if (control.fontPoints > 0) {
-        QFont font;
-        const QString family = QString::fromLatin1(
-            form.fontFamily.data(), static_cast<qsizetype>(form.fontFamily.size()));
-        font.setFamily(family);
-        if (!control.westernCharset) {
-            font.setFamilies({ family,
-                QString::fromLatin1(
-                    form.arabicFamily.data(), static_cast<qsizetype>(form.arabicFamily.size())) });
-        }
-        font.setPointSizeF(control.fontPoints);
-        font.setBold(true);
-        widget->setFont(font);
-    }
+    if (control.fontPoints > 0)
+        widget->setFont(ui::controlFont(control));
     return widget;
 }
 

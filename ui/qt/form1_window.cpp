@@ -134,9 +134,17 @@ void Form1Window::quit()
     emit quitRequested();
 }
 
+ClockFormat Form1Window::clockFormat(const QLocale& locale) const
+{
+    const auto* box = static_cast<const WrappingTextBox*>(control(Control::Text3));
+    return ClockFormat(locale, [box](const QString& text) { return box->showsWhole(text); });
+}
+
 std::u16string Form1Window::currentDateTimeText() const
 {
-    return toU16(clock_.text(QDateTime::currentDateTime()));
+    if (!clock_)
+        clock_ = clockFormat(QLocale::system());
+    return toU16(clock_->text(QDateTime::currentDateTime()));
 }
 
 } // namespace ui

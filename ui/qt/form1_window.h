@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 namespace ui {
 
@@ -23,6 +24,8 @@ public:
     Form1& form() { return form_; }
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     QTimer& timer() { return timer_; }
+    // The clock's formats for a locale, chosen to show whole in the clock's box.
+    ClockFormat clockFormat(const QLocale& locale) const;
 
     using QWidget::setVisible; // the window's own, beside the controls' below
 
@@ -48,8 +51,8 @@ private:
 
     MessagePresenter& messages_;
     std::array<QWidget*, kControlCount> controls_ {};
-    float pictureLeftTwips_ = 0; // kept unrounded: the picture moves in twips
-    ClockFormat clock_ { QLocale::system() };
+    float pictureLeftTwips_ = 0;               // kept unrounded: the picture moves in twips
+    mutable std::optional<ClockFormat> clock_; // worked out on the first tick
     QTimer timer_;
     Form1 form_;
 };

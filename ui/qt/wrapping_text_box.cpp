@@ -2,6 +2,7 @@
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextLayout>
 
 namespace ui {
 
@@ -31,10 +32,31 @@ void WrappingTextBox::setText(const QString& text)
         return;
     setPlainText(text);
     QTextBlockFormat spacing;
-    spacing.setLineHeight(qRound(fontInfo().pixelSize() * 1.2), QTextBlockFormat::FixedHeight);
+    spacing.setLineHeight(lineHeight(), QTextBlockFormat::FixedHeight);
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(spacing);
+}
+
+int WrappingTextBox::lineHeight() const { return qRound(fontInfo().pixelSize() * 1.2); }
+
+bool WrappingTextBox::showsWhole(const QString& text) const
+{
+    QTextOption option = document()->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    QTextLayout layout(text, font());
+    layout.setTextOption(option);
+    const QRect room = contentsRect();
+    bool fits = true;
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        fits = fits && line.naturalTextWidth() <= room.width();
+        ++lines;
+    }
+    layout.endLayout();
+    return fits && lines * lineHeight() <= room.height();
 }
 
 } // namespace ui

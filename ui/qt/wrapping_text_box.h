@@ -15,6 +15,13 @@ public:
 
     QString text() const { return toPlainText(); }
     void setText(const QString& text);
+
+    // Whether a text would show whole in the box: in the lines it has room for,
+    // each broken where a line may break, not inside a word or a number.
+    bool showsWhole(const QString& text) const;
+
+private:
+    int lineHeight() const;
 };
 
 } // namespace ui
