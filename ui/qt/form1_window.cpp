@@ -12,9 +12,6 @@
 #include <QIcon>
 #include <QLineEdit>
 
-#include <algorithm>
-#include <vector>
-
 namespace ui {
 
 Form1Window::Form1Window(MessagePresenter& messages, QWidget* parent)
@@ -43,16 +40,11 @@ void Form1Window::buildControls()
     setAutoFillBackground(true);
 
     // Created back to front, so each control is stacked in front of those before it.
-    std::vector<const LayoutRow*> tabOrder;
-    for (const LayoutRow& control : layoutRows()) {
+    for (const LayoutRow& control : layoutRows())
         controls_[static_cast<std::size_t>(control.id)] = createControl(control, this);
-        if (control.kind == ControlKind::TextBox || control.kind == ControlKind::Key)
-            tabOrder.push_back(&control);
-    }
-    std::sort(tabOrder.begin(), tabOrder.end(),
-        [](const LayoutRow* a, const LayoutRow* b) { return a->tabIndex < b->tabIndex; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(control(tabOrder[i - 1]->id), control(tabOrder[i]->id));
+    const auto order = tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(control(order[i - 1]), control(order[i]));
 
     pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
     timer_.setObjectName(QStringLiteral("Timer1"));
