@@ -56,7 +56,8 @@ struct Calculator {
                 const FakePlatform::Box& box = platform.boxes[i];
                 if (box.style == ui::box::kYesNo || box.text == ui::kAboutMessage)
                     continue; // the memory question and the about box are no errors
-                errors += (errors.empty() ? "" : " ") + ascii(box.text);
+                errors += errors.empty() ? "" : " ";
+                errors += ascii(box.text);
                 if (box.style != (ui::box::kCritical | ui::box::kOkOnly))
                     errors += " (style " + std::to_string(box.style) + ")";
             }

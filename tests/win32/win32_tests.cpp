@@ -264,6 +264,20 @@ TEST(Program, KeysBoxesAndTicks)
     calc.click({ L"Sqr", L"%" });
     EXPECT_EQ(calc.display(), L"0.04%");
 
+    // A long result shows whole, its end short of the memory box.
+    const std::wstring longest = L"-1.23456789012345E-300%";
+    calc.type(longest.c_str());
+    HWND display = calc.control(Control::TEXT1);
+    const auto x = [&](std::size_t i) {
+        return static_cast<short>(LOWORD(SendMessageW(display, EM_POSFROMCHAR, i, 0)));
+    };
+    RECT memoryBox {};
+    GetWindowRect(calc.control(Control::Text2), &memoryBox);
+    MapWindowPoints(nullptr, display, reinterpret_cast<POINT*>(&memoryBox), 2);
+    const int last = x(longest.size() - 1);
+    EXPECT_GE(x(0), 0);
+    EXPECT_LE(last + (last - x(0)) / static_cast<int>(longest.size() - 1), memoryBox.left);
+
     // An error is reported, and the calculator goes on with what it had.
     calc.click({ L"AC", L"5", L"/", L"0" });
     HWND box = calc.open(L"=");

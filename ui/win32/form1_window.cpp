@@ -97,6 +97,7 @@ Form1Window::~Form1Window()
         DeleteObject(font);
     for (HFONT font : arabicFonts_)
         DeleteObject(font);
+    DeleteObject(narrowFont_);
     DeleteObject(background_);
     DeleteObject(displayBackground_);
     DeleteObject(portrait_);
@@ -175,10 +176,50 @@ void Form1Window::applyDpi(int dpi)
             updateFontFor(row.id);
         }
     }
-    // The display's text stops where the memory indicator begins.
-    SendMessageW(control(Control::TEXT1), EM_SETMARGINS, EC_RIGHTMARGIN,
-        MAKELPARAM(0, twipsToPixels(indicatorOverlapTwips(), dpi)));
+    fitDisplayText();
     InvalidateRect(window_, nullptr, FALSE);
+}
+
+// The display's text stops where the memory indicator begins, and a text wider
+// than what is left is set narrower, down to kNarrowest per cent: every result
+// then shows whole, and a longer typed entry scrolls with the caret in sight.
+void Form1Window::fitDisplayText()
+{
+    constexpr int kNarrowest = 80;
+    HWND display = control(Control::TEXT1);
+    HFONT normal = latinFonts_[index(Control::TEXT1)];
+    const std::wstring text = wide(this->text(Control::TEXT1));
+    RECT client;
+    GetClientRect(display, &client);
+    const int indicator = twipsToPixels(indicatorOverlapTwips(), dpi_);
+    HDC dc = GetDC(display);
+    const auto widthIn = [&](HFONT font) {
+        const HGDIOBJ old = SelectObject(dc, font);
+        SIZE size {};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, old);
+        return static_cast<int>(size.cx);
+    };
+    const HGDIOBJ old = SelectObject(dc, normal);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    const int room = client.right - indicator - 2 * metrics.tmAveCharWidth / 3;
+
+    HFONT font = normal;
+    for (int stretch = 100; widthIn(font) > room && stretch > kNarrowest;) {
+        stretch = std::max(kNarrowest, std::min(stretch - 1, stretch * room / widthIn(font)));
+        LOGFONTW narrowed {};
+        GetObjectW(normal, sizeof narrowed, &narrowed);
+        narrowed.lfWidth = metrics.tmAveCharWidth * stretch / 100;
+        if (narrowFont_)
+            DeleteObject(narrowFont_);
+        font = narrowFont_ = CreateFontIndirectW(&narrowed);
+    }
+    ReleaseDC(display, dc);
+    if (reinterpret_cast<HFONT>(SendMessageW(display, WM_GETFONT, 0, 0)) != font)
+        SendMessageW(display, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(display, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, indicator));
 }
 
 // A box shows its text in the Latin face unless that lacks some of its letters.
@@ -334,6 +375,8 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED)
             clicked(LOWORD(wParam));
+        else if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == controlId(Control::TEXT1))
+            fitDisplayText();
         return 0;
     case WM_TIMER:
         if (wParam == kTimerId)

@@ -50,6 +50,7 @@ private:
     void createControls();
     void applyDpi(int dpi);
     void updateFontFor(Control id);
+    void fitDisplayText();
     RECT pixels(int left, int top, int width, int height) const;
     RECT pictureRect() const;
     RECT labelInkRect(Control label) const;
@@ -64,6 +65,7 @@ private:
     std::array<HWND, kControlCount> controls_ {};
     std::array<HFONT, kControlCount> latinFonts_ {};
     std::array<HFONT, kControlCount> arabicFonts_ {};
+    HFONT narrowFont_ = nullptr; // the display's, for a text wider than its room
     std::array<std::uint32_t, kControlCount> foreColors_ {};
     std::array<Form1::Handler, kControlCount> clickHandlers_ {};
     FontFaces faces_;
