@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -71,6 +72,12 @@ private:
     SCRIPT_STRING_ANALYSIS analysis_ = nullptr;
 };
 
+std::vector<TextLine> wrappedLines(HDC dc, std::wstring_view text, int width)
+{
+    return wrapText(fromWide(text), width,
+        [dc](std::u16string_view piece) { return ShapedLine(dc, toWide(piece)).width(); });
+}
+
 void drawText(HWND box, HDC dc, const RECT& client)
 {
     const HBRUSH background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box),
@@ -91,8 +98,7 @@ void drawText(HWND box, HDC dc, const RECT& client)
 
     const std::wstring text = textOf(box);
     const int width = client.right - client.left;
-    const auto lines = wrapText(fromWide(text), width,
-        [dc](std::u16string_view piece) { return ShapedLine(dc, toWide(piece)).width(); });
+    const auto lines = wrappedLines(dc, text, width);
 
     // Uniscribe puts the top of the font's cell at y; it is moved so that the
     // baseline lands where the fixed pitch wants it.
@@ -153,6 +159,18 @@ LRESULT CALLBACK displayBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 }
 
 } // namespace
+
+std::size_t displayBoxLineCount(HWND box, std::u16string_view text)
+{
+    RECT client;
+    GetClientRect(box, &client);
+    HDC dc = GetDC(box);
+    const HGDIOBJ old = SelectObject(dc, fontOf(box));
+    const std::size_t count = wrappedLines(dc, toWide(text), client.right).size();
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    return count;
+}
 
 void registerDisplayBoxClass(HINSTANCE instance)
 {

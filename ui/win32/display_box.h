@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <string_view>
+
 namespace ui::win32 {
 
 // The window class of the clock and phrase boxes: read-only boxes that wrap their
@@ -12,5 +15,8 @@ namespace ui::win32 {
 inline constexpr wchar_t kDisplayBoxClass[] = L"CalculatorOrvi2009DisplayBox";
 
 void registerDisplayBoxClass(HINSTANCE instance);
+
+// How many lines the box would wrap a text onto, with its font and width.
+std::size_t displayBoxLineCount(HWND box, std::u16string_view text);
 
 } // namespace ui::win32

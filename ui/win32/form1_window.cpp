@@ -502,11 +502,27 @@ void Form1Window::quit()
     DestroyWindow(window_);
 }
 
+// Where the user's long time would not show whole in the clock's two lines at
+// every hour, the 24-hour time without a day-half name takes its place; worked
+// out on the first tick, with the box's own font and width.
 std::u16string Form1Window::currentDateTimeText() const
 {
+    if (!clockTimeFlags_) {
+        SYSTEMTIME widest {};
+        widest.wYear = 2026;
+        widest.wMonth = 12;
+        widest.wDay = 28;
+        widest.wMinute = widest.wSecond = 58;
+        clockTimeFlags_ = 0;
+        for (const WORD hour : { 10, 22 }) {
+            widest.wHour = hour;
+            if (displayBoxLineCount(control(Control::Text3), generalDateText(widest)) > 2)
+                clockTimeFlags_ = TIME_FORCE24HOURFORMAT | TIME_NOTIMEMARKER;
+        }
+    }
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return generalDateText(now);
+    return generalDateText(now, *clockTimeFlags_);
 }
 
 } // namespace ui::win32

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 namespace ui::win32 {
 
@@ -75,6 +76,7 @@ private:
     HWND lastFocus_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     float pictureLeftTwips_ = 0; // kept unrounded: the picture moves in twips
+    mutable std::optional<DWORD> clockTimeFlags_;
     Form1 form_;
 };
 
