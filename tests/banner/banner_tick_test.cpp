@@ -94,18 +94,6 @@ TEST(BannerTick, RestingStepsTouchOnlyClockAndPhrase)
     }
 }
 
-TEST(BannerTick, StepEightJumpsHomeFromAnywhere)
-{
-    RecordingSurface surface;
-    surface.left = -999999.0F;
-    std::uint8_t step = 8;
-    banner::bannerTick(step, surface);
-    EXPECT_EQ(surface.left, 3720.0F);
-    EXPECT_EQ(surface.credit, black);
-    EXPECT_EQ(surface.contact, black);
-    EXPECT_EQ(step, 9);
-}
-
 TEST(BannerTick, PictureKeepsSinglePrecisionTwips)
 {
     RecordingSurface surface;
@@ -113,14 +101,6 @@ TEST(BannerTick, PictureKeepsSinglePrecisionTwips)
     std::uint8_t step = 3;
     banner::bannerTick(step, surface);
     EXPECT_EQ(surface.left, 700.25F);
-}
-
-TEST(BannerTick, PhraseIsTheTwentyFourCodePoints)
-{
-    constexpr std::array<char16_t, 24> expected { 0x0020, 0x0628, 0x0633, 0x0645, 0x0020, 0x0627,
-        0x0644, 0x0644, 0x0647, 0x0020, 0x0627, 0x0644, 0x0631, 0x062D, 0x0645, 0x0646, 0x0020,
-        0x0627, 0x0644, 0x0631, 0x062D, 0x064A, 0x0645, 0x0020 };
-    EXPECT_EQ(banner::kPhrase, std::u16string_view(expected.data(), expected.size()));
 }
 
 } // namespace

@@ -72,10 +72,8 @@ const KeyCase kEntry[] = {
     {"EntryKeysKeepRunningValues", u"", "6 MS 8 + 9 AC ON C 1", "1", "", "total=8 memory=6 op=1"},
     // After "=", the next digit or point starts a new number, even after "AC" or "C".
     {"DigitAfterEqualsStartsNewNumber", u"", "4 + 3 = 7", "7", "", "new=0"},
-    {"PointAfterEqualsStartsNewNumber", u"", "4 + 3 = .", ".", "", ""},
     {"FlagOutlivesClearingKeys", u"", "4 + 3 = AC ON C", "", "", "new=1"},
     {"NewNumberAfterEqualsAndAllClear", u"", "4 + 3 = AC 7", "7", "", ""},
-    {"NewNumberAfterEqualsAndBackspace", u"", "4 + 3 = C 9", "9", "", ""},
     {"SecondDigitAfterEqualsAppends", u"", "4 + 3 = 7 8", "78", "", ""},
 };
 
@@ -94,8 +92,6 @@ const KeyCase kArithmetic[] = {
     // A second "=" repeats the operation against a total of 0.
     {"SecondEqualsMultipliesZero", u"", "3 * 4 = =", "0", "", "op=2"},
     {"SecondEqualsSubtractsFromZero", u"", "9 - 4 = =", "-5", "", ""},
-    {"SecondEqualsAddsZero", u"", "1 2 + 3 = =", "15", "", ""},
-    {"SecondEqualsDividesZero", u"", "8 / 2 = =", "0", "", ""},
     {"EqualsAloneKeepsTheDisplay", u"", "5 =", "5", "", "total=0 op=0 new=1"},
     // Empty or odd displays read leniently.
     {"EmptyEntryAddsZero", u"", "5 + +", "", "", "total=5"},
@@ -121,7 +117,6 @@ const KeyCase kArithmetic[] = {
 const KeyCase kFunctions[] = {
     {"SquareRoot", u"", "9 Sqr", "3", "", ""},
     {"SquareRootToFifteenDigits", u"", "2 Sqr", "1.4142135623731", "", ""},
-    {"SquareRootOfZero", u"", "0 Sqr", "0", "", ""},
     {"BlanksAroundTheNumber", u" 16 ", "Sqr", "4", "", ""},
     {"BinaryLog", u"", "1 0 2 4 nI", "10", "", ""},
     {"BinaryLogToFifteenDigits", u"", "3 nI", "1.58496250072116", "", ""},
@@ -130,7 +125,6 @@ const KeyCase kFunctions[] = {
     {"DecimalLogToFifteenDigits", u"", "2 Log", "0.301029995663981", "", ""},
     {"DecimalLogOfTinyNumber", u"1E-300", "Log", "-300", "", ""},
     {"PercentWritesItsSign", u"", "5 0 %", "0.5%", "", ""},
-    {"PercentDropsTrailingZeros", u"", "2 0 0 %", "2%", "", ""},
     {"PercentOfNegative", u"-7", "%", "-0.07%", "", ""},
     // Results feed a pending operation; the keys leave the state and the focus alone.
     {"PercentFeedsTheOperator", u"", "5 0 % + 1 =", "1.5", "", ""},
@@ -146,10 +140,8 @@ const KeyCase kFunctions[] = {
     {"DecimalLogSkipsEmpty", u"", "Log", "", "", ""},
     {"PercentSkipsEmpty", u"", "%", "", "", ""},
     {"DecimalLogOfBlank", u"", "AC Log", " ", "Type mismatch", ""},
-    {"PercentOfBlank", u"", "AC %", " ", "Type mismatch", ""},
     {"SquareRootOfBlank", u"", "AC Sqr", " ", "Type mismatch", ""},
     {"PercentOfPercent", u"", "5 0 % %", "0.5%", "Type mismatch", ""},
-    {"SquareRootOfPercent", u"", "5 0 % Sqr", "0.5%", "Type mismatch", ""},
     {"TwoPoints", u"", ". . 5 Sqr", "..5", "Type mismatch", ""},
     {"TrailingLetters", u"12abc", "Log", "12abc", "Type mismatch", ""},
     {"DecimalLogOfZero", u"", "0 Log", "0", "Invalid procedure call or argument", ""},

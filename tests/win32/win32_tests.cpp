@@ -45,30 +45,16 @@ bool waitFor(Condition condition, std::chrono::milliseconds limit = 10s)
 }
 
 // The visible top-level windows of one process with a class name.
-struct WindowSearch {
-    DWORD process;
-    const wchar_t* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK noteWindow(HWND window, LPARAM data)
-{
-    auto& search = *reinterpret_cast<WindowSearch*>(data);
-    DWORD owner = 0;
-    wchar_t name[64] = {};
-    GetWindowThreadProcessId(window, &owner);
-    GetClassNameW(window, name, 64);
-    if (owner == search.process && IsWindowVisible(window)
-        && std::wstring(name) == search.className)
-        search.found.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> windowsOf(DWORD process, const wchar_t* className)
 {
-    WindowSearch search { process, className, {} };
-    EnumWindows(noteWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process && IsWindowVisible(window))
+            found.push_back(window);
+    }
+    return found;
 }
 
 // The screen's dots per inch. Under wine they are the prefix's LogPixels setting,
@@ -78,12 +64,10 @@ bool underWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_g
 
 DWORD logPixels()
 {
-    DWORD dpi = 0;
+    DWORD dpi = 96;
     DWORD size = sizeof dpi;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
-            nullptr, &dpi, &size)
-        != ERROR_SUCCESS)
-        return 96;
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
+        nullptr, &dpi, &size);
     return dpi;
 }
 
