@@ -271,6 +271,7 @@ TEST(Program, KeysBoxesAndTicks)
     EXPECT_TRUE(hasIcon(box));
     EXPECT_FALSE(GetDlgItem(box, IDNO));
     calc.answer(box, IDOK);
+    EXPECT_EQ(calc.focus(), calc.key(L"=")); // back where it was before the box
     EXPECT_EQ(calc.display(), L"0");
     calc.click({ L"C", L"2", L"=" });
     EXPECT_EQ(calc.display(), L"2.5");
