@@ -33,8 +33,6 @@ COLORREF colorRef(std::uint32_t value)
     return color::isSystem(value) ? GetSysColor(static_cast<int>(value & 0xFF)) : value;
 }
 
-std::wstring wide(std::u16string_view text) { return toWide(text); }
-
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
@@ -73,7 +71,7 @@ Form1Window::Form1Window(HINSTANCE instance)
     const int dpi = systemDpi();
     const SIZE outer = outerSize(twipsToPixels(row.clientWidth, dpi),
         twipsToPixels(row.clientHeight, dpi), kWindowStyle, 0, dpi);
-    CreateWindowExW(0, kWindowClass, wide(row.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+    CreateWindowExW(0, kWindowClass, toWide(row.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
         CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, this);
     createControls();
     applyDpi(windowDpi(window_));
@@ -129,7 +127,7 @@ void Form1Window::createControls()
                 | (row.align == TextAlign::Center ? ES_CENTER : ES_LEFT);
             exStyle = WS_EX_CLIENTEDGE;
         }
-        HWND child = CreateWindowExW(exStyle, windowClass, wide(row.caption).c_str(), style, 0, 0,
+        HWND child = CreateWindowExW(exStyle, windowClass, toWide(row.caption).c_str(), style, 0, 0,
             0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row.id))),
             instance_, nullptr);
         SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -188,7 +186,7 @@ void Form1Window::fitDisplayText()
     constexpr int kNarrowest = 80;
     HWND display = control(Control::TEXT1);
     HFONT normal = latinFonts_[index(Control::TEXT1)];
-    const std::wstring text = wide(this->text(Control::TEXT1));
+    const std::wstring text = toWide(this->text(Control::TEXT1));
     RECT client;
     GetClientRect(display, &client);
     const int indicator = twipsToPixels(indicatorOverlapTwips(), dpi_);
@@ -212,13 +210,17 @@ void Form1Window::fitDisplayText()
         LOGFONTW narrowed {};
         GetObjectW(normal, sizeof narrowed, &narrowed);
         narrowed.lfWidth = metrics.tmAveCharWidth * stretch / 100;
-        if (narrowFont_)
-            DeleteObject(narrowFont_);
-        font = narrowFont_ = CreateFontIndirectW(&narrowed);
+        if (font != normal)
+            DeleteObject(font); // a try that was still too wide
+        font = CreateFontIndirectW(&narrowed);
     }
     ReleaseDC(display, dc);
     if (reinterpret_cast<HFONT>(SendMessageW(display, WM_GETFONT, 0, 0)) != font)
         SendMessageW(display, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // The narrowed font the display held before is let go only once it holds another.
+    if (narrowFont_ && narrowFont_ != font)
+        DeleteObject(narrowFont_);
+    narrowFont_ = font != normal ? font : nullptr;
     SendMessageW(display, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, indicator));
 }
 
@@ -242,7 +244,7 @@ RECT Form1Window::labelInkRect(Control label) const
     RECT ink = box;
     HDC dc = GetDC(window_);
     const HGDIOBJ old = SelectObject(dc, latinFonts_[index(label)]);
-    const std::wstring caption = wide(row.caption);
+    const std::wstring caption = toWide(row.caption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &ink,
         DT_CALCRECT | DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -257,7 +259,7 @@ void Form1Window::drawLabel(HDC dc, const LayoutRow& row)
     SetTextColor(dc, colorRef(foreColors_[index(row.id)]));
     SetBkMode(dc, TRANSPARENT);
     RECT box = pixels(row.left, row.top, row.width, row.height);
-    const std::wstring caption = wide(row.caption);
+    const std::wstring caption = toWide(row.caption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
         DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -445,7 +447,7 @@ void Form1Window::setText(Control id, std::u16string_view value)
     HWND child = control(id);
     if (!child || text(id) == value)
         return;
-    const std::wstring text = wide(value);
+    const std::wstring text = toWide(value);
     SetWindowTextW(child, text.c_str());
     updateFontFor(id);
     if (id == Control::TEXT1) // the caret after the last character, as after typing
@@ -493,7 +495,7 @@ void Form1Window::setLeft(Control id, float twips)
 int Form1Window::messageBox(std::u16string_view text, int style)
 {
     return MessageBoxW(
-        window_, wide(text).c_str(), wide(kApplicationTitle).c_str(), static_cast<UINT>(style));
+        window_, toWide(text).c_str(), toWide(kApplicationTitle).c_str(), static_cast<UINT>(style));
 }
 
 void Form1Window::quit()
