@@ -2,6 +2,7 @@
 
 #include "wide_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -90,7 +91,8 @@ std::wstring resolvedFace(HFONT font)
 
 bool hasGlyphsFor(HFONT font, std::u16string_view text)
 {
-    if (text.empty())
+    // Plain ASCII, as the clock mostly is, needs no look into the font on every tick.
+    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
         return true;
     FontContext context(font);
     const std::wstring characters = toWide(text);
