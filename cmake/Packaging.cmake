@@ -44,24 +44,22 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/eagle.svg
 # compressed as Debian wants them: gzip -9n, with no file name or time inside.
 set(ORVI_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/calculatororvi2009)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${ORVI_DOC_DIR})
-if(UNIX)
-    find_program(ORVI_GZIP gzip REQUIRED)
-    set(orvi_compressed_docs)
-    foreach(doc changelog CalculatorOrvi2009.1)
-        set(compressed ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
-        add_custom_command(OUTPUT ${compressed}
-            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${doc} packaging/${doc}
-            COMMAND ${ORVI_GZIP} -9nf packaging/${doc}
-            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc}
-            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-            VERBATIM)
-        list(APPEND orvi_compressed_docs ${compressed})
-    endforeach()
-    add_custom_target(compressed_docs ALL DEPENDS ${orvi_compressed_docs})
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORVI_DOC_DIR})
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/CalculatorOrvi2009.1.gz
-            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+find_program(ORVI_GZIP gzip REQUIRED)
+set(orvi_compressed_docs)
+foreach(doc changelog CalculatorOrvi2009.1)
+    set(compressed ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${doc} packaging/${doc}
+        COMMAND ${ORVI_GZIP} -9nf packaging/${doc}
+        DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+        VERBATIM)
+    list(APPEND orvi_compressed_docs ${compressed})
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${orvi_compressed_docs})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORVI_DOC_DIR})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/CalculatorOrvi2009.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package.
 set(CPACK_GENERATOR DEB)

@@ -87,17 +87,21 @@ constexpr std::array<std::size_t, kControlCount> indexById()
 
 constexpr auto kIndexById = indexById();
 
-constexpr std::size_t kTabStopCount = static_cast<std::size_t>(
-    std::count_if(kControls.begin(), kControls.end(), [](const LayoutRow& row) {
-        return row.tabIndex >= 0 && (row.kind == Key || row.kind == TextBox);
-    }));
+// The keys and text boxes take the focus; labels, the picture and the timer never do.
+constexpr bool isTabStop(const LayoutRow& row)
+{
+    return row.tabIndex >= 0 && (row.kind == Key || row.kind == TextBox);
+}
+
+constexpr std::size_t kTabStopCount
+    = static_cast<std::size_t>(std::count_if(kControls.begin(), kControls.end(), isTabStop));
 
 constexpr std::array<Control, kTabStopCount> sortedTabOrder()
 {
     std::array<const LayoutRow*, kTabStopCount> rows {};
     std::size_t n = 0;
     for (const LayoutRow& row : kControls)
-        if (row.tabIndex >= 0 && (row.kind == Key || row.kind == TextBox))
+        if (isTabStop(row))
             rows[n++] = &row;
     std::sort(rows.begin(), rows.end(),
         [](const LayoutRow* a, const LayoutRow* b) { return a->tabIndex < b->tabIndex; });
