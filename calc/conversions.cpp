@@ -30,11 +30,16 @@
 // - Allocation: none in the reads, none in NumberToText beyond its result. Digits are
 //   gathered into a buffer on the stack. A double needs at most 768 significant
 //   digits to round correctly, so further digits are dropped and only whether one of
-//   them was non-zero is kept, as a trailing '1'; std::from_chars then rounds the
+//   them was non-zero is kept, as a trailing '1'; the reader then rounds the
 //   shortened text exactly as it would have rounded the whole one.
+// - The decimal text is read by fast_float, which rounds correctly on every build.
+//   Some standard libraries' std::from_chars do not: the 32-bit MinGW runtime reads
+//   '6.63014535587353E+25' one unit in the last place low.
 #include "conversions.h"
 
 #include "runtime_error.h"
+
+#include <fast_float/fast_float.h>
 
 #include <algorithm>
 #include <charconv>
@@ -116,7 +121,7 @@ public:
         last = std::to_chars(last, buffer_ + sizeof buffer_, exponent).ptr;
 
         double result = 0.0;
-        const auto [end, error] = std::from_chars(first, last, result);
+        const auto [end, error] = fast_float::from_chars(first, last, result);
         if (error == std::errc::result_out_of_range) {
             return leading > 0 ? infinity : zero;
         }

@@ -16,6 +16,8 @@ packages=(
   qtbase5-dev qtbase5-dev-tools
   # unit tests and the conversion benchmark
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # a correctly rounded reader of decimal numbers, header only
+  libfast-float-dev
   # a display server for screenshots and click-through, and the tools to use it
   xvfb xauth x11-utils xdotool imagemagick
   # "Times New Roman" metrics, and a serif face with Arabic letters for the phrase box
@@ -44,21 +46,32 @@ sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 
+# apt and dpkg report every package they unpack; that is kept in a log, shown
+# only when the install fails.
+apt_log=$(mktemp)
+trap 'rm -f "$apt_log"' EXIT
+apt_install() {
+  if ! "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "$@" >"$apt_log" 2>&1; then
+    cat "$apt_log" >&2
+    echo "install-deps: installing $* failed" >&2
+    exit 1
+  fi
+}
+
 # 32-bit wine runs the 32-bit Windows programs, but only on a kernel that runs
-# 32-bit Linux programs; the C library's loader tells.
+# 32-bit Linux programs; the C library's loader tells. That loader may already be
+# there from a multilib package without the i386 architecture, which wine32 needs.
 install_wine32() {
-  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q '^install ok installed$' \
-      || "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine32:i386
+  if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q '^install ok installed$'; then
     return
   fi
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
     "${sudo_cmd[@]}" apt-get update -qq
   fi
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends libc6:i386
+  [[ -e /lib/ld-linux.so.2 ]] || apt_install libc6:i386
   if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine32:i386
+    apt_install wine32:i386
   else
     echo "install-deps: this machine cannot run 32-bit programs; 32-bit wine is left out" \
       "and the 32-bit Windows tests will be skipped"
@@ -77,6 +90,6 @@ if ((${#missing[@]} == 0)); then
 else
   echo "install-deps: installing ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt_install "${missing[@]}"
 fi
 if [[ "${1:-}" == --windows ]]; then install_wine32; fi

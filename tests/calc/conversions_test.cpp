@@ -70,19 +70,22 @@ struct ReadCase {
 };
 
 // Both reads agree on these.
-const std::vector<ReadCase> kNumbers
-    = { { u" 5 ", 5 }, { u"-3", -3 }, { u"+5", 5 }, { u"05", 5 }, { u"7.", 7 }, { u"-.25", -0.25 },
-          { u"1.5E+20", 1.5e20 }, { u"1e3", 1000 }, { u"2.5E-3", 0.0025 }, { u"1E-400", 0 },
-          { u"4.94065645841247E-324", std::numeric_limits<double>::denorm_min() },
-          { u"0." + std::u16string(1000, u'0') + u"123E1001", 1.23 },
-          { u"1" + std::u16string(100000, u'0') + u"E-100000", 1 },
-          { u"0." + std::u16string(100000, u'0') + u"1", 0 },
-          // Halfway between 1 and the next double: ties to even, unless a digit far beyond
-          // the first 768 says the text lies above the halfway point.
-          { u"1.00000000000000011102230246251565404236316680908203125", 1 },
-          { u"1.00000000000000011102230246251565404236316680908203125" + std::u16string(1000, u'0')
-                  + u"1",
-              std::nextafter(1.0, 2.0) } };
+const std::vector<ReadCase> kNumbers = { { u" 5 ", 5 }, { u"-3", -3 }, { u"+5", 5 }, { u"05", 5 },
+    { u"7.", 7 }, { u"-.25", -0.25 }, { u"1.5E+20", 1.5e20 }, { u"1e3", 1000 },
+    // Read one unit in the last place low by some standard libraries' readers.
+    { u"6.63014535587353E+25", 6.63014535587353E+25 },
+    { u"5.22389089965733E+21", 5.22389089965733E+21 },
+    { u"7.30417154318176E+29", 7.30417154318176E+29 }, { u"2.5E-3", 0.0025 }, { u"1E-400", 0 },
+    { u"4.94065645841247E-324", std::numeric_limits<double>::denorm_min() },
+    { u"0." + std::u16string(1000, u'0') + u"123E1001", 1.23 },
+    { u"1" + std::u16string(100000, u'0') + u"E-100000", 1 },
+    { u"0." + std::u16string(100000, u'0') + u"1", 0 },
+    // Halfway between 1 and the next double: ties to even, unless a digit far beyond
+    // the first 768 says the text lies above the halfway point.
+    { u"1.00000000000000011102230246251565404236316680908203125", 1 },
+    { u"1.00000000000000011102230246251565404236316680908203125" + std::u16string(1000, u'0')
+            + u"1",
+        std::nextafter(1.0, 2.0) } };
 
 TEST(ConversionsTest, ReadsNumbers)
 {
