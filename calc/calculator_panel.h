@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ public:
 
     virtual std::u16string displayText() const = 0;
     virtual void setDisplayText(std::u16string_view text) = 0;
+    // The digit, point and "C" keys change only the display's end; a long display
+    // is then edited there rather than replaced whole.
+    virtual void appendToDisplay(std::u16string_view text) = 0;
+    virtual void removeDisplayEnd(std::size_t units) = 0; // UTF-16 units
     virtual void focusDisplay() = 0;
 
     virtual void setMemoryIndicatorText(std::u16string_view text) = 0;

@@ -17,14 +17,12 @@ void entryKey(CalculatorState& state, CalculatorPanel& panel, char16_t character
         state.newEntry = 0;
         panel.setDisplayText(u"");
     }
-    std::u16string text = panel.displayText();
-    text.push_back(character);
-    panel.setDisplayText(text);
+    panel.appendToDisplay(std::u16string_view(&character, 1));
 }
 
 void backspaceKey(CalculatorPanel& panel)
 {
-    std::u16string text = panel.displayText();
+    const std::u16string text = panel.displayText();
     if (text.empty())
         throw RuntimeError(ErrorKind::InvalidArgument);
     // A character typed from outside the basic plane is two UTF-16 units; taking
@@ -32,8 +30,7 @@ void backspaceKey(CalculatorPanel& panel)
     std::size_t remove = 1;
     if (text.size() >= 2 && isLowSurrogate(text.back()) && isHighSurrogate(text[text.size() - 2]))
         remove = 2;
-    text.resize(text.size() - remove);
-    panel.setDisplayText(text);
+    panel.removeDisplayEnd(remove);
 }
 
 void clearKey(CalculatorPanel& panel) { panel.setDisplayText(u" "); }

@@ -190,6 +190,11 @@ const std::array<Form1::ClickBinding, 30>& Form1::clickBindings()
 // The display is the entry register; the memory indicator sits in its right end.
 std::u16string Form1::displayText() const { return platform_.text(Control::TEXT1); }
 void Form1::setDisplayText(std::u16string_view text) { platform_.setText(Control::TEXT1, text); }
+void Form1::appendToDisplay(std::u16string_view text)
+{
+    platform_.appendText(Control::TEXT1, text);
+}
+void Form1::removeDisplayEnd(std::size_t units) { platform_.removeTextEnd(Control::TEXT1, units); }
 void Form1::focusDisplay() { platform_.setFocus(Control::TEXT1); }
 void Form1::setMemoryIndicatorText(std::u16string_view text)
 {

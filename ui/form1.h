@@ -72,6 +72,8 @@ private:
     // calc::CalculatorPanel
     std::u16string displayText() const override;
     void setDisplayText(std::u16string_view text) override;
+    void appendToDisplay(std::u16string_view text) override;
+    void removeDisplayEnd(std::size_t units) override;
     void focusDisplay() override;
     void setMemoryIndicatorText(std::u16string_view text) override;
     void setMemoryIndicatorVisible(bool visible) override;

@@ -32,6 +32,10 @@ public:
 
     virtual std::u16string text(Control control) const = 0;
     virtual void setText(Control control, std::u16string_view text) = 0;
+    // Edits at the end of a box's text, without replacing the rest: a long text is
+    // costly to replace whole for one character more or less.
+    virtual void appendText(Control control, std::u16string_view text) = 0;
+    virtual void removeTextEnd(Control control, std::size_t units) = 0; // UTF-16 units
     virtual void setFocus(Control control) = 0;
     virtual void setVisible(Control control, bool visible) = 0;
     virtual void setForeColor(Control control, std::uint32_t bgr) = 0;

@@ -38,6 +38,11 @@ public:
 
     std::u16string text(ui::Control c) const override { return texts[index(c)]; }
     void setText(ui::Control c, std::u16string_view t) override { texts[index(c)] = t; }
+    void appendText(ui::Control c, std::u16string_view t) override { texts[index(c)] += t; }
+    void removeTextEnd(ui::Control c, std::size_t units) override
+    {
+        texts[index(c)].resize(texts[index(c)].size() - units);
+    }
     void setFocus(ui::Control c) override { focused = c; }
     void setVisible(ui::Control c, bool v) override { visible[index(c)] = v; }
     void setForeColor(ui::Control c, std::uint32_t bgr) override { foreColors[index(c)] = bgr; }

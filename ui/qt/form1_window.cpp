@@ -86,6 +86,25 @@ void Form1Window::setText(Control id, std::u16string_view text)
     }
 }
 
+// Only the display's end is edited; the line edit keeps the rest as it is.
+void Form1Window::appendText(Control id, std::u16string_view text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control(id))) {
+        line->end(false);
+        line->insert(toQString(text));
+    }
+}
+
+void Form1Window::removeTextEnd(Control id, std::size_t units)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control(id))) {
+        const QString text = line->text();
+        const auto removed = static_cast<decltype(text.size())>(units);
+        line->setSelection(text.size() - removed, removed);
+        line->del();
+    }
+}
+
 void Form1Window::setFocus(Control id) { control(id)->setFocus(Qt::OtherFocusReason); }
 
 void Form1Window::setVisible(Control id, bool visible) { control(id)->setVisible(visible); }

@@ -32,6 +32,8 @@ public:
     // Platform
     std::u16string text(Control control) const override;
     void setText(Control control, std::u16string_view text) override;
+    void appendText(Control control, std::u16string_view text) override;
+    void removeTextEnd(Control control, std::size_t units) override;
     void setFocus(Control control) override;
     void setVisible(Control control, bool visible) override;
     void setForeColor(Control control, std::uint32_t bgr) override;

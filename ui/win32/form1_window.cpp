@@ -454,6 +454,24 @@ void Form1Window::setText(Control id, std::u16string_view value)
         SendMessageW(child, EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
 }
 
+// The edit box replaces only the selection at its end, and leaves the caret there.
+void Form1Window::appendText(Control id, std::u16string_view text)
+{
+    HWND child = control(id);
+    const LRESULT length = GetWindowTextLengthW(child);
+    SendMessageW(child, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageW(child, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+}
+
+void Form1Window::removeTextEnd(Control id, std::size_t units)
+{
+    HWND child = control(id);
+    const LRESULT length = GetWindowTextLengthW(child);
+    SendMessageW(
+        child, EM_SETSEL, static_cast<WPARAM>(length - static_cast<LRESULT>(units)), length);
+    SendMessageW(child, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+}
+
 void Form1Window::setFocus(Control id)
 {
     lastFocus_ = control(id);
