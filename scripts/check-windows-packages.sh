@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the 32-bit Windows packages and looks into them without running them:
-#   - the zip holds the program (PE32, GUI, system DLLs only) and the licence;
-#   - the NSIS installer holds the same program file, and an uninstaller;
+#   - the zip holds the program (PE32, GUI, system DLLs only) and the licence, with
+#     Windows line ends;
+#   - the NSIS installer holds the same program file and licence, and an uninstaller;
 #   - the installer makes a Start-menu entry for the program and registers it in
 #     Programs and Features under its name, version and icon.
 # Needs the tools of scripts/install-deps.sh --windows.
@@ -21,8 +22,11 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "check-windows-packages: FAILED: $*" >&2; failures=$((failures + 1)); }
 
+# FILE has lines, each ending in CR LF.
+windows_lines() { [[ -s $1 ]] && ! grep -qv $'\r$' "$1"; }
+
 unzip -q "$build/$name.zip" -d "$work/zip"
-[[ -f "$work/zip/$name/LICENSE.txt" ]] || fail "the zip has no LICENSE.txt"
+windows_lines "$work/zip/$name/LICENSE.txt" || fail "the zip has no LICENSE.txt with Windows line ends"
 tests/win32/check-program-file.sh "$work/zip/$name/CalculatorOrvi2009.exe" \
   i686-w64-mingw32-objdump pei-i386 || fail "the zip's program file"
 
@@ -30,6 +34,7 @@ tests/win32/check-program-file.sh "$work/zip/$name/CalculatorOrvi2009.exe" \
 cmp -s "$work/zip/$name/CalculatorOrvi2009.exe" "$work/nsis/CalculatorOrvi2009.exe" \
   || fail "the installer's program file differs from the zip's"
 [[ -f "$work/nsis/Uninstall.exe" ]] || fail "the installer has no uninstaller"
+windows_lines "$work/nsis/LICENSE.txt" || fail "the installer has no LICENSE.txt with Windows line ends"
 
 script="$build/_CPack_Packages/win32/NSIS/project.nsi"
 expect() { grep -Fq -- "$1" "$script" || fail "the installer does not $2"; }
