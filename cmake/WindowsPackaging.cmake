@@ -37,6 +37,13 @@ set(CPACK_NSIS_CONTACT "kelvo.orvi@example.com")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/eagle.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/eagle.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME CalculatorOrvi2009.exe) # Programs and Features' icon
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+
+# The installer's own script (packaging/windows/NSIS.template.in): one installation at a time,
+# in the folder it remembers; the program closed before its file is replaced or removed; and
+# an uninstaller that removes what Setup made, and nothing else. It finds the running program
+# by its main window's class (ui/win32/form1_window.cpp), which ends the program on WM_CLOSE.
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+set(CPACK_ORVI_PROGRAM_FILE CalculatorOrvi2009.exe)
+set(CPACK_ORVI_WINDOW_CLASS CalculatorOrvi2009)
 
 include(CPack)

@@ -4,7 +4,8 @@
 #     Windows line ends;
 #   - the NSIS installer holds the same program file and licence, and an uninstaller;
 #   - the installer makes a Start-menu entry for the program and registers it in
-#     Programs and Features under its name, version and icon.
+#     Programs and Features under its name, publisher, version and icon.
+# scripts/check-windows-installer.sh runs the installer.
 # Needs the tools of scripts/install-deps.sh --windows.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -42,11 +43,10 @@ expect 'CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\CalculatorOrvi2009.lnk" "$
   "make a Start-menu entry for the program"
 expect 'Software\Microsoft\Windows\CurrentVersion\Uninstall\CalculatorOrvi2009' \
   "register with Programs and Features"
-# Programs and Features: each value is pushed right after its name.
-for entry in 'DisplayName=CalculatorOrvi2009' 'DisplayVersion=1.0.0' \
-  'DisplayIcon=$INSTDIR\CalculatorOrvi2009.exe' 'UninstallString=$\"$INSTDIR\Uninstall.exe$\"'; do
-  grep -A1 -F "Push \"${entry%%=*}\"" "$script" | grep -Fq "Push \"${entry#*=}\"" \
-    || fail "the installer does not register ${entry%%=*} as ${entry#*=}"
+for entry in 'DisplayName=CalculatorOrvi2009' 'Publisher=Kelvo Orvi' 'DisplayVersion=1.0.0' \
+  'DisplayIcon=$INSTDIR\CalculatorOrvi2009.exe'; do
+  expect "WriteRegStr HKLM \"\${UNINSTALL_KEY}\" \"${entry%%=*}\" \"${entry#*=}\"" \
+    "register ${entry%%=*} as ${entry#*=}"
 done
 
 if ((failures)); then
