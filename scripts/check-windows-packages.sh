@@ -16,6 +16,9 @@ name=CalculatorOrvi2009-1.0.0-win32
 cmake --preset windows-x86 >/dev/null
 cmake --build --preset windows-x86 --target CalculatorOrvi2009
 rm -f "$build/$name".{zip,exe}
+# cpack strips each package's copy of the program, and strip stamps a PE file with the time
+# of day unless SOURCE_DATE_EPOCH names one: the last commit's time keeps the two copies equal.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
 (cd "$build" && cpack >/dev/null)
 
 work=$(mktemp -d)
