@@ -114,19 +114,24 @@ private:
         initStyleOption(&option);
         const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
         const int room = contents.marginsRemoved(textMargins()).width() - 2 * kPadding;
-        const QFontMetricsF natural(font_);
+        const QFontMetricsF natural(font_, this);
         const auto measure = [&natural](std::u16string_view piece) {
             return natural.horizontalAdvance(toQString(piece));
         };
         const DisplayScale scale = displayScale(toU16View(text), room, measure);
-        QFont fitted = scaled(font_, scale.stretch, scale.size);
-        // Whole percents and the face's own sizes may come out a little wider than
-        // asked: a result is then set a step smaller again.
+        apply(scaled(font_, scale.stretch, scale.size));
+        // Whole percents, the face's own sizes, and Qt 5's stretching, which some
+        // faces do not take, may leave a result a little wider than asked: it is
+        // then set a step smaller again, as drawn.
         for (double size = scale.size; text.size() <= int(kLongestResult) && size > 0.1
-             && QFontMetricsF(fitted).horizontalAdvance(text) > room;) {
+             && QFontMetricsF(font(), this).horizontalAdvance(text) > room;) {
             size *= 0.97;
-            fitted = scaled(font_, scale.stretch, size);
+            apply(scaled(font_, scale.stretch, size));
         }
+    }
+
+    void apply(const QFont& fitted)
+    {
         if (fitted != font())
             setFont(fitted);
     }
