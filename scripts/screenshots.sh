@@ -19,6 +19,9 @@ else
   shot="$docs/screenshot.png"
 fi
 
+# The faces the program is made for, and no others the machine may have.
+export FONTCONFIG_PATH="$root/tests/fonts" FONTCONFIG_FILE=intended.conf
+
 source "$root/scripts/lib/virtual-display.sh"
 xvfb_pid=""
 app_pid=""
