@@ -1,0 +1,248 @@
+// The page's side of the calculator window. The C++ layer (ui/web) builds the
+// window from the layout table through these functions and reads and writes its
+// controls through them; the clicks and the timer call back into it. Joined to the
+// program's own script at link time (--pre-js), so it shares the program's scope.
+
+/* exported OrviPage */
+var OrviPage = {
+  window: null,
+  controls: [], // by the control's number in the layout's enumeration
+  timer: 0,
+  canvas: null,
+
+  // UTF-16 text between the program's memory and the page, unit by unit: lone
+  // surrogates typed into the display travel unchanged, which a TextDecoder's
+  // replacement characters would not.
+  text(address, length) {
+    const units = HEAPU16.subarray(address >> 1, (address >> 1) + length);
+    let text = '';
+    for (let at = 0; at < units.length; at += 8192)
+      text += String.fromCharCode.apply(null, units.subarray(at, at + 8192));
+    return text;
+  },
+  copyText(text, address) {
+    for (let i = 0; i < text.length; ++i) HEAPU16[(address >> 1) + i] = text.charCodeAt(i);
+  },
+
+  createWindow(caption, width, height, background) {
+    document.title = caption;
+    const form = document.createElement('main');
+    form.id = 'Form1';
+    form.className = 'window';
+    form.setAttribute('aria-label', caption);
+    form.style.width = width + 'px';
+    form.style.height = height + 'px';
+    form.style.background = background;
+    document.getElementById('off').hidden = true;
+    document.body.prepend(form);
+    this.window = form;
+  },
+
+  // One control, in front of those made before it: the table lists them back to
+  // front, and later elements are drawn over earlier ones.
+  createControl(c) {
+    let element;
+    if (c.kind === 'label') {
+      element = document.createElement('div');
+      element.textContent = c.caption;
+    } else if (c.kind === 'picture') {
+      element = document.createElement('img');
+      element.src = 'portrait.png';
+      element.alt = c.accessibleName;
+      element.draggable = false;
+    } else if (c.kind === 'key') {
+      element = document.createElement('button');
+      element.type = 'button';
+      element.textContent = c.caption;
+      element.addEventListener('click', () => _orvi_click(c.owner, c.number));
+    } else if (c.multiLine) {
+      // The clock and the phrase: read-only, but their text can be selected.
+      element = document.createElement('textarea');
+      element.readOnly = true;
+      element.dir = 'auto';
+      if (c.linesWhole) element.classList.add('lines-whole');
+    } else {
+      element = document.createElement('input');
+      element.type = 'text';
+      element.autocomplete = 'off';
+      element.spellcheck = false;
+      element.setAttribute('autocapitalize', 'off');
+    }
+    element.id = c.name;
+    element.classList.add(c.kind);
+    if (c.accessibleName && c.kind !== 'picture') {
+      element.setAttribute('aria-label', c.accessibleName);
+      if (c.kind === 'label') element.setAttribute('role', 'note');
+    }
+    const style = element.style;
+    style.left = c.left + 'px';
+    style.top = c.top + 'px';
+    style.width = c.width + 'px';
+    style.height = c.height + 'px';
+    if (c.font) style.font = c.font;
+    // Lines 1.2 type sizes apart: the Arabic face's own spacing would leave room
+    // for one line of the two.
+    if (c.multiLine) style.lineHeight = '1.2';
+    if (c.color) style.color = c.color;
+    if (c.background) style.background = c.background;
+    style.textAlign = c.center ? 'center' : 'left';
+    if (c.tabIndex > 0) element.tabIndex = c.tabIndex;
+    if (c.roomRight) {
+      // The display: its text stops where the memory box in front of it begins.
+      style.paddingRight = c.roomRight + 'px';
+      element.addEventListener('input', () => this.fitDisplay(element, false));
+    }
+    this.window.append(element);
+    this.controls[c.number] = element;
+    return element;
+  },
+
+  control(number) {
+    return this.controls[number];
+  },
+
+  value(number) {
+    const element = this.controls[number];
+    return element && 'value' in element ? element.value : '';
+  },
+
+  setValue(number, text, whole) {
+    const element = this.controls[number];
+    if (!element || !('value' in element) || element.value === text) return;
+    element.value = text;
+    this.afterEdit(element, whole);
+  },
+
+  // Only the end of a box's text changes; the rest stays as the user left it.
+  editEnd(number, removeUnits, text) {
+    const element = this.controls[number];
+    const end = element.value.length;
+    element.setRangeText(text, end - removeUnits, end, 'end');
+    this.afterEdit(element, false);
+  },
+
+  afterEdit(element, whole) {
+    if (element.id === 'TEXT1') {
+      this.fitDisplay(element, whole);
+      // The caret after the last character, as after typing, and that end in sight.
+      const end = element.value.length;
+      element.setSelectionRange(end, end);
+      element.scrollLeft = element.scrollWidth;
+    } else if (element.classList.contains('lines-whole')) {
+      this.fitLines(element);
+    }
+  },
+
+  textWidth(text, font) {
+    this.canvas = this.canvas || document.createElement('canvas').getContext('2d');
+    this.canvas.font = font;
+    return this.canvas.measureText(text).width;
+  },
+
+  // A display text wider than its room is set narrower, its letters closer, by at
+  // most a twelfth of the type size; a result still too wide is set smaller until it
+  // shows whole, while a longer typed entry scrolls, its end in sight.
+  fitDisplay(box, whole) {
+    const size = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
+    box.style.fontSize = size + 'px';
+    box.style.letterSpacing = '0px';
+    const style = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 2;
+    const text = box.value;
+    const width = this.textWidth(text, style.font);
+    if (width <= room || text.length === 0) return;
+    const spacing = Math.max(-size / 12, (room - width) / text.length);
+    box.style.letterSpacing = spacing + 'px';
+    const narrowed = width + spacing * text.length;
+    if (whole && narrowed > room) box.style.fontSize = (size * room) / narrowed + 'px';
+  },
+
+  // The clock keeps the date and the time each whole on its own line: where a
+  // line is wider than the box, the type is set smaller until it fits.
+  fitLines(box) {
+    const size = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
+    box.style.fontSize = size + 'px';
+    const style = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 2;
+    let widest = 0;
+    for (const line of box.value.split('\n')) widest = Math.max(widest, this.textWidth(line, style.font));
+    if (widest > room) box.style.fontSize = (size * room) / widest + 'px';
+  },
+
+  // The window is built and its timer runs: the keys and the display take input
+  // from now on, and from the next frame on they are on screen.
+  startTimer(owner, milliseconds) {
+    this.timer = setInterval(() => _orvi_tick(owner), milliseconds);
+    performance.mark('orvi-usable');
+    requestAnimationFrame(() => setTimeout(() => performance.mark('orvi-painted')));
+  },
+
+  // "OFF": the timer stops, the window goes, and a line says so, with a way back.
+  end() {
+    clearInterval(this.timer);
+    this.window.remove();
+    this.window = null;
+    this.controls = [];
+    const off = document.getElementById('off');
+    off.hidden = false;
+    const again = off.querySelector('button');
+    again.onclick = () => location.reload();
+    again.focus();
+  },
+};
+
+// A message box: a modal dialog with the application title, the icon, the text
+// and its buttons, the first of them the default. The banner goes on meanwhile.
+OrviPage.messageBox = function (title, text, icon, yesNo) {
+  return new Promise((resolve) => {
+    const returnFocus = document.activeElement;
+    const dialog = document.createElement('dialog');
+    dialog.className = 'message-box';
+    const critical = icon === 'critical' || icon === 'exclamation';
+    dialog.setAttribute('role', critical ? 'alertdialog' : 'dialog');
+    dialog.setAttribute('aria-labelledby', 'message-box-title');
+    dialog.setAttribute('aria-describedby', 'message-box-text');
+    const heading = document.createElement('h1');
+    heading.id = 'message-box-title';
+    heading.textContent = title;
+    const body = document.createElement('div');
+    body.className = 'body';
+    if (icon) {
+      const picture = document.createElement('div');
+      picture.className = 'icon ' + icon;
+      picture.setAttribute('aria-hidden', 'true');
+      body.append(picture);
+    }
+    const message = document.createElement('p');
+    message.id = 'message-box-text';
+    message.textContent = text;
+    body.append(message);
+    const buttons = document.createElement('form');
+    buttons.method = 'dialog';
+    const answers = yesNo ? [['Yes', 6], ['No', 7]] : [['OK', 1]];
+    for (const answer of answers) {
+      const button = document.createElement('button');
+      button.textContent = answer[0];
+      button.value = String(answer[1]);
+      buttons.append(button);
+    }
+    buttons.firstChild.autofocus = true;
+    // Escape answers No, or OK where that is the only button.
+    dialog.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      dialog.close(String(answers[answers.length - 1][1]));
+    });
+    dialog.addEventListener('close', () => {
+      dialog.remove();
+      if (returnFocus && returnFocus.isConnected) returnFocus.focus();
+      resolve(Number(dialog.returnValue) || answers[answers.length - 1][1]);
+    });
+    dialog.append(heading, body, buttons);
+    document.body.append(dialog);
+    dialog.showModal();
+    buttons.firstChild.focus();
+  });
+};
+
+// After the first visit the page works offline: the service worker keeps its files.
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
