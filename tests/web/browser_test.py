@@ -276,6 +276,15 @@ class PageTest:
             return [...document.fonts].filter(f => f.status === 'loaded').map(f => f.family);""")
         assert {'"Liberation Serif"', '"Amiri"'} <= set(faces) or {"Liberation Serif", "Amiri"} <= set(faces), faces
 
+    def installable_from_one_origin(self):
+        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        assert not errors, errors
+        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
+        assert not manifest["errors"], manifest["errors"]
+        foreign = self.driver.execute_script(
+            "return performance.getEntriesByType('resource').map(e => e.name).filter(n => !n.startsWith(location.origin))")
+        assert not foreign, foreign
+
     def off(self):
         self.press("OFF")
         self.wait_for(lambda d: not d.find_elements(By.ID, "Form1"))
@@ -284,6 +293,9 @@ class PageTest:
         assert not self.driver.find_elements(By.TAG_NAME, "dialog")
         again = line.find_element(By.TAG_NAME, "button")
         assert self.driver.switch_to.active_element == again
+        time.sleep(1.1)  # a timer still running would fail on the window's absence
+        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        assert not errors, errors
         again.click()
         self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
         assert not self.driver.find_element(By.ID, "off").is_displayed()
@@ -309,7 +321,7 @@ def main():
         test.open()
         for name in ("title_and_focus", "places", "names", "tab_order", "clicks_and_typing", "memory_question",
                      "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
-                     "off", "offline", "console"):
+                     "installable_from_one_origin", "off", "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
         test.failed += 1
