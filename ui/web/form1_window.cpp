@@ -45,7 +45,7 @@ Form1Window::Form1Window()
     for (const Form1::ClickBinding& binding : Form1::clickBindings())
         clickHandlers_[index(binding.key)] = binding.handler;
     buildControls();
-    page::focus(Control::TEXT1);
+    page::focusOnShow(Control::TEXT1);
     form_.Form_Load();
     page::startTimer(this, windowRow().timerIntervalMs);
 }

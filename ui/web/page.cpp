@@ -42,6 +42,11 @@ EM_JS(void, orvi_edit_end, (int number, int removeUnits, const char16_t* text, i
 
 EM_JS(void, orvi_focus, (int number), { OrviPage.control(number).focus(); });
 
+EM_JS(void, orvi_focus_on_show, (int number), {
+    const control = OrviPage.control(number);
+    requestAnimationFrame(() => control.focus());
+});
+
 EM_JS(void, orvi_set_visible, (int number, int visible), {
     OrviPage.control(number).hidden = visible === 0;
 });
@@ -103,6 +108,7 @@ void editEnd(Control id, std::size_t removeUnits, std::u16string_view text)
 }
 
 void focus(Control id) { orvi_focus(number(id)); }
+void focusOnShow(Control id) { orvi_focus_on_show(number(id)); }
 void setVisible(Control id, bool visible) { orvi_set_visible(number(id), visible); }
 void setColor(Control id, const std::string& color) { orvi_set_color(number(id), color.c_str()); }
 void setLeft(Control id, double pixels) { orvi_set_left(number(id), pixels); }

@@ -41,6 +41,9 @@ void setText(Control id, std::u16string_view text, bool showWhole);
 void editEnd(Control id, std::size_t removeUnits, std::u16string_view text);
 
 void focus(Control id);
+// The control takes the focus as the window first shows, in the first frame's own
+// style pass: focusing it at once would work out the page's styles twice.
+void focusOnShow(Control id);
 void setVisible(Control id, bool visible);
 void setColor(Control id, const std::string& color);
 void setLeft(Control id, double pixels);
