@@ -1,9 +1,10 @@
 #include "form1_window.h"
 
 #include "clock_text.h"
+#include "colors.h"
+#include "fonts.h"
 #include "message_boxes.h"
 #include "page.h"
-#include "styles.h"
 #include "ui/layout.h"
 
 #include <emscripten/emscripten.h>
@@ -11,6 +12,9 @@
 namespace ui::web {
 
 namespace {
+
+// Twips as CSS pixels: 15 twips to a pixel, the browser's zoom scaling them.
+constexpr double cssPixels(double twips) { return twips / kTwipsPerPixel; }
 
 std::string_view kindName(ControlKind kind)
 {

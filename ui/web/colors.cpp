@@ -1,6 +1,6 @@
-#include "styles.h"
+#include "colors.h"
 
-#include <cstdio>
+#include "ui/layout.h"
 
 namespace ui::web {
 
@@ -21,20 +21,6 @@ std::string cssColor(std::uint32_t value)
         return "rgb(" + std::to_string(color::red(value)) + ' '
             + std::to_string(color::green(value)) + ' ' + std::to_string(color::blue(value)) + ')';
     }
-}
-
-std::string cssFont(const LayoutRow& row)
-{
-    if (row.fontPoints <= 0)
-        return {};
-    const WindowRow& form = windowRow();
-    char size[32];
-    std::snprintf(size, sizeof size, "%gpt", row.fontPoints);
-    std::string font
-        = "bold " + std::string(size) + " \"" + std::string(form.metricTwinFamily) + '"';
-    if (!row.westernCharset)
-        font += ", \"" + std::string(form.arabicFamily) + '"';
-    return font + ", serif";
 }
 
 } // namespace ui::web
