@@ -25,6 +25,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   # "Times New Roman" metrics, and a serif face with Arabic letters for the phrase box
   fonts-liberation2 fonts-hosny-amiri
+  # the tests' other face sets (tests/fonts): DejaVu, and a CJK face as most desktops have
+  fonts-dejavu-core fonts-droid-fallback
 )
 
 for option in "$@"; do case "$option" in

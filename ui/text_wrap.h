@@ -12,8 +12,8 @@ struct TextLine {
     std::size_t length;
 };
 
-// Breaks a text into lines no wider than width: at blanks where it can, inside a
-// word only when the word alone is wider than a line. Lines neither start nor end
+// Breaks a text into lines no wider than width: at each line feed, at blanks where
+// it can, inside a word only when the word alone is wider than a line. Lines neither start nor end
 // with a blank, so each can be centred on its own. measure gives the width of a
 // piece of text in the same unit as width.
 std::vector<TextLine> wrapText(

@@ -126,6 +126,13 @@ const KeyCase kFunctions[] = {
     {"DecimalLogOfTinyNumber", u"1E-300", "Log", "-300", "", ""},
     {"PercentWritesItsSign", u"", "5 0 %", "0.5%", "", ""},
     {"PercentOfNegative", u"-7", "%", "-0.07%", "", ""},
+    // The boundaries of each function's domain.
+    {"SquareRootOfZero", u"", "0 Sqr", "0", "", ""},
+    {"SquareRootOfNegativeZero", u"-0", "Sqr", "0", "", ""},
+    {"BinaryLogOfOne", u"", "1 nI", "0", "", ""},
+    {"DecimalLogOfOne", u"", "1 Log", "0", "", ""},
+    {"DecimalLogOfSmallestDouble", u"4.94065645841247E-324", "Log", "-323.306215343116", "", ""},
+    {"PercentOfZero", u"", "0 %", "0%", "", ""},
     // Results feed a pending operation; the keys leave the state and the focus alone.
     {"PercentFeedsTheOperator", u"", "5 0 % + 1 =", "1.5", "", ""},
     {"ResultIsThePendingEntry", u"", "2 + 9 Sqr =", "5", "", ""},
@@ -145,6 +152,7 @@ const KeyCase kFunctions[] = {
     {"TwoPoints", u"", ". . 5 Sqr", "..5", "Type mismatch", ""},
     {"TrailingLetters", u"12abc", "Log", "12abc", "Type mismatch", ""},
     {"DecimalLogOfZero", u"", "0 Log", "0", "Invalid procedure call or argument", ""},
+    {"BinaryLogOfNegativeZero", u"-0", "nI", "-0", "Invalid procedure call or argument", ""},
     {"BinaryLogOfNegative", u"-4", "nI", "-4", "Invalid procedure call or argument", ""},
     {"SquareRootOfNegative", u"", "2 - 5 = Sqr", "-3", "Invalid procedure call or argument", ""},
     {"NumberBeyondDouble", u"1E400", "Sqr", "1E400", "Overflow", ""},

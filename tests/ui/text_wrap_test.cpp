@@ -35,6 +35,7 @@ TEST(WrapText, BreaksAtBlanksAndInsideWordsOnlyWhenTheyCannotFit)
     EXPECT_EQ(wrapped(u"abc", 5), Lines({ u"a", u"b", u"c" })); // at least one a line
     EXPECT_EQ(wrapped(u"a\U0001F600b", 20), Lines({ u"a\U0001F600", u"b" }));
     EXPECT_EQ(wrapped(u"   ", 50), Lines {});
+    EXPECT_EQ(wrapped(u"29.12.2026\n23:47:37", 200), Lines({ u"29.12.2026", u"23:47:37" }));
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "clock_text.h"
 
+#include "ui/text_fit.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace ui {
@@ -140,17 +143,22 @@ QString twentyFourHours(const QString& format)
 
 } // namespace
 
-ClockFormat::ClockFormat(const QLocale& locale, const Fits& fits)
+ClockFormat::ClockFormat(const QLocale& locale, int pixels, const Fits& fits)
     : locale_(locale)
     , dateFormat_(locale.dateFormat(QLocale::ShortFormat))
+    , pixels_(pixels)
 {
     // The long time; else the short time with seconds; else that on a 24-hour clock.
     const QString shortTime = cleanTimeFormat(locale.timeFormat(QLocale::ShortFormat));
-    for (const QString& format : { cleanTimeFormat(locale.timeFormat(QLocale::LongFormat)),
-             withSeconds(shortTime), withSeconds(twentyFourHours(shortTime)) }) {
-        timeFormat_ = format;
-        if (!fits || alwaysFits(fits))
-            break;
+    const QString forms[] = { cleanTimeFormat(locale.timeFormat(QLocale::LongFormat)),
+        withSeconds(shortTime), withSeconds(twentyFourHours(shortTime)) };
+    const int smallest = static_cast<int>(std::ceil(pixels * kSmallestBoxTypeShare));
+    for (;; --pixels_) {
+        for (const QString& form : forms) {
+            timeFormat_ = form;
+            if (!fits || alwaysFits(fits) || pixels_ <= smallest)
+                return;
+        }
     }
 }
 
@@ -160,19 +168,17 @@ bool ClockFormat::alwaysFits(const Fits& fits) const
 {
     for (int month = 1; month <= 12; ++month) {
         for (const int hour : { 10, 22 }) {
-            if (!fits(text(QDateTime(QDate(2026, month, 28), QTime(hour, 58, 58)))))
+            if (!fits(text(QDateTime(QDate(2026, month, 28), QTime(hour, 58, 58))), pixels_))
                 return false;
         }
     }
     return true;
 }
 
-// The date and the time each keep to one line: the blanks inside them do not break.
 QString ClockFormat::text(const QDateTime& when) const
 {
-    const QChar noBreakSpace(0x00A0);
-    return locale_.toString(when.date(), dateFormat_).replace(u' ', noBreakSpace) + u' '
-        + locale_.toString(when.time(), timeFormat_).replace(u' ', noBreakSpace);
+    return locale_.toString(when.date(), dateFormat_) + u'\n'
+        + locale_.toString(when.time(), timeFormat_);
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "control_font.h"
 #include "qt_text.h"
 #include "system_colors.h"
+#include "ui/text_fit.h"
 #include "wrapping_text_box.h"
 
 #include <QLabel>
@@ -33,11 +34,26 @@ Qt::Alignment alignmentOf(const LayoutRow& row)
     return row.align == TextAlign::Center ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
+// A system text colour on a background of the control's own, or, for a
+// transparent label, on the window's.
+void setTextColor(QWidget* widget, QPalette::ColorRole role, const LayoutRow& row)
+{
+    QPalette palette = widget->palette();
+    QColor text = toQColor(row.foreground, palette);
+    if (color::isSystem(row.foreground)) {
+        const std::uint32_t background
+            = row.background == color::kTransparent ? windowRow().background : row.background;
+        text = readableOn(text, toQColor(background, palette));
+    }
+    palette.setColor(role, text);
+    widget->setPalette(palette);
+}
+
 QWidget* createLabel(const LayoutRow& row, QWidget* window)
 {
     auto* label = new QLabel(toQString(row.caption), window);
     label->setAlignment(alignmentOf(row) | Qt::AlignTop);
-    setColor(label, QPalette::WindowText, row.foreground);
+    setTextColor(label, QPalette::WindowText, row);
     return label;
 }
 
@@ -67,21 +83,30 @@ QWidget* createKey(const LayoutRow& row, QWidget* window)
 
 // The display. The memory indicator stands in front of its right end, so its text
 // ends where the indicator begins and scrolls before it would pass under the box.
-// A text wider than what is left is set narrower, down to kNarrowest per cent of
-// its width: every result then shows whole (the longest need about 87 %), and a
-// longer typed entry scrolls with the caret in sight.
+// A text wider than what is left is set narrower, and a result smaller too, so
+// that every result shows whole; a longer typed entry scrolls with the caret in
+// sight.
 class DisplayBox final : public QLineEdit {
 public:
-    explicit DisplayBox(QWidget* parent)
+    DisplayBox(const QFont& font, QWidget* parent)
         : QLineEdit(parent)
+        , font_(font)
     {
+        setFont(font);
         setTextMargins(0, 0, toPixels(indicatorOverlapTwips()), 0);
         connect(this, &QLineEdit::textChanged, this, &DisplayBox::fitText);
     }
 
 private:
-    static constexpr int kNarrowest = 80;
     static constexpr int kPadding = 2; // QLineEdit keeps its text this far from each side
+
+    static QFont scaled(const QFont& font, double stretch, double size)
+    {
+        QFont result = font;
+        result.setStretch(std::max(1, int(stretch * 100)));
+        result.setPointSizeF(font.pointSizeF() * size);
+        return result;
+    }
 
     void fitText(const QString& text)
     {
@@ -89,21 +114,35 @@ private:
         initStyleOption(&option);
         const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
         const int room = contents.marginsRemoved(textMargins()).width() - 2 * kPadding;
-        QFont narrowed = font();
-        narrowed.setStretch(100);
-        while (narrowed.stretch() > kNarrowest
-            && QFontMetricsF(narrowed).horizontalAdvance(text) > room) {
-            const qreal width = QFontMetricsF(narrowed).horizontalAdvance(text);
-            narrowed.setStretch(std::max(kNarrowest, int(narrowed.stretch() * room / width)));
+        const QFontMetricsF natural(font_, this);
+        const auto measure = [&natural](std::u16string_view piece) {
+            return natural.horizontalAdvance(toQString(piece));
+        };
+        const DisplayScale scale = displayScale(toU16View(text), room, measure);
+        apply(scaled(font_, scale.stretch, scale.size));
+        // Whole percents, the face's own sizes, and Qt 5's stretching, which some
+        // faces do not take, may leave a result a little wider than asked: it is
+        // then set a step smaller again, as drawn.
+        for (double size = scale.size; text.size() <= int(kLongestResult) && size > 0.1
+             && QFontMetricsF(font(), this).horizontalAdvance(text) > room;) {
+            size *= 0.97;
+            apply(scaled(font_, scale.stretch, size));
         }
-        if (narrowed != font())
-            setFont(narrowed);
     }
+
+    void apply(const QFont& fitted)
+    {
+        if (fitted != font())
+            setFont(fitted);
+    }
+
+    QFont font_; // as the layout gives it
 };
 
 QWidget* createLineBox(const LayoutRow& row, QWidget* window)
 {
-    auto* box = row.id == Control::TEXT1 ? new DisplayBox(window) : new QLineEdit(window);
+    auto* box = row.id == Control::TEXT1 ? new DisplayBox(controlFont(row), window)
+                                         : new QLineEdit(window);
     box->setMaxLength(std::numeric_limits<int>::max()); // the display has no length limit
     box->setAlignment(alignmentOf(row) | Qt::AlignVCenter);
     return box;
@@ -115,7 +154,7 @@ QWidget* createTextBox(const LayoutRow& row, QWidget* window)
                                  : createLineBox(row, window);
     box->setAutoFillBackground(true);
     setColor(box, QPalette::Base, row.background);
-    setColor(box, QPalette::Text, row.foreground);
+    setTextColor(box, QPalette::Text, row);
     return box;
 }
 

@@ -2,6 +2,7 @@
 
 #include "assets.h"
 #include "control_factory.h"
+#include "control_font.h"
 #include "qt_text.h"
 #include "system_colors.h"
 #include "ui/layout.h"
@@ -148,13 +149,19 @@ void Form1Window::quit()
 ClockFormat Form1Window::clockFormat(const QLocale& locale) const
 {
     const auto* box = static_cast<const WrappingTextBox*>(control(Control::Text3));
-    return ClockFormat(locale, [box](const QString& text) { return box->showsWhole(text); });
+    const int pixels = QFontInfo(controlFont(layoutRow(Control::Text3))).pixelSize();
+    return ClockFormat(locale, pixels, [box](const QString& text, int size) {
+        const WrappingTextBox::Fit fit = box->fit(text, size);
+        return fit.whole && fit.lines == text.count(u'\n') + 1;
+    });
 }
 
 std::u16string Form1Window::currentDateTimeText() const
 {
-    if (!clock_)
+    if (!clock_) {
         clock_ = clockFormat(QLocale::system());
+        static_cast<WrappingTextBox*>(control(Control::Text3))->setTypeSize(clock_->typeSize());
+    }
     return toU16(clock_->text(QDateTime::currentDateTime()));
 }
 

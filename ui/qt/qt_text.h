@@ -15,6 +15,13 @@ inline QString toQString(std::u16string_view text)
 
 inline std::u16string toU16(const QString& text) { return text.toStdU16String(); }
 
+// A view of a QString's own UTF-16 units, for plain C++ code that only reads them.
+inline std::u16string_view toU16View(const QString& text)
+{
+    return { reinterpret_cast<const char16_t*>(text.utf16()),
+        static_cast<std::size_t>(text.size()) };
+}
+
 } // namespace ui
 
 namespace ui {
