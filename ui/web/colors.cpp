@@ -14,7 +14,7 @@ std::string cssColor(std::uint32_t value)
     case color::kWindowText:
         return "FieldText";
     case color::kInactiveTitleBar:
-        return "color-mix(in srgb, ButtonFace, GrayText)";
+        return "rgb(220 220 220)"; // the dark red clock and phrase stand out on it at 4.7 to 1
     case color::kTransparent:
         return {};
     default:

@@ -6,6 +6,7 @@
 #include "message_boxes.h"
 #include "page.h"
 #include "ui/layout.h"
+#include "ui/text_fit.h"
 
 #include <emscripten/emscripten.h>
 
@@ -68,7 +69,8 @@ void Form1Window::buildControls()
             row.accessibleName, cssPixels(row.left), cssPixels(row.top), cssPixels(row.width),
             cssPixels(row.height), cssFont(row), cssColor(row.foreground), cssColor(row.background),
             row.align == TextAlign::Center, row.multiLine, row.id == Control::Text3,
-            tabIndexOf(row.id), row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };
+            kSmallestBoxTypeShare, tabIndexOf(row.id),
+            row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };
         page::createControl(element, this);
     }
     pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
@@ -88,16 +90,38 @@ void Form1Window::tick()
 
 std::u16string Form1Window::text(Control id) const { return page::text(id); }
 
-// The page leaves an unchanged text as it is, so the clock and the phrase, written
-// on every tick, are laid out again only when they change.
+// The clock and the phrase are written on every tick; the page leaves an unchanged
+// text as it is, so only a change is laid out and fitted again.
 void Form1Window::setText(Control id, std::u16string_view text)
 {
-    page::setText(id, text, id == Control::TEXT1);
+    if (page::setText(id, text) && id == Control::TEXT1)
+        displayEdited();
 }
 
-void Form1Window::appendText(Control id, std::u16string_view text) { page::editEnd(id, 0, text); }
+void Form1Window::appendText(Control id, std::u16string_view text)
+{
+    page::editEnd(id, 0, text);
+    if (id == Control::TEXT1)
+        displayEdited();
+}
 
-void Form1Window::removeTextEnd(Control id, std::size_t units) { page::editEnd(id, units, u""); }
+void Form1Window::removeTextEnd(Control id, std::size_t units)
+{
+    page::editEnd(id, units, u"");
+    if (id == Control::TEXT1)
+        displayEdited();
+}
+
+// The display's text stops where the memory box begins. A result shows whole: set
+// narrower, then smaller as well; a longer typed entry is set narrower as far as
+// that goes and scrolls, its end in sight.
+void Form1Window::displayEdited()
+{
+    const DisplayScale scale = displayScale(page::text(Control::TEXT1), page::room(Control::TEXT1),
+        [](std::u16string_view piece) { return page::naturalWidth(Control::TEXT1, piece); });
+    page::setScale(Control::TEXT1, scale.stretch, scale.size);
+    page::showEnd(Control::TEXT1);
+}
 
 void Form1Window::setFocus(Control id) { page::focus(id); }
 
@@ -135,12 +159,12 @@ void Form1Window::quit()
     page::end();
 }
 
-std::u16string Form1Window::currentDateTimeText() const { return clockText(); }
+std::u16string Form1Window::currentDateTimeText() const { return clockText(Control::Text3); }
 
 } // namespace ui::web
 
-// The page calls these: a key's click and the timer's tick. A click may wait for
-// a message box, during which ticks go on.
+// The page calls these: a key's click, the timer's tick and typing into the
+// display. A click may wait for a message box, during which ticks go on.
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void orvi_click(ui::web::Form1Window* window, int key)
 {
@@ -148,4 +172,9 @@ EMSCRIPTEN_KEEPALIVE void orvi_click(ui::web::Form1Window* window, int key)
 }
 
 EMSCRIPTEN_KEEPALIVE void orvi_tick(ui::web::Form1Window* window) { window->tick(); }
+
+EMSCRIPTEN_KEEPALIVE void orvi_display_edited(ui::web::Form1Window* window)
+{
+    window->displayEdited();
+}
 }

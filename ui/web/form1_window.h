@@ -14,9 +14,10 @@ class Form1Window final : public Platform {
 public:
     Form1Window();
 
-    // From the page: a key was clicked; the timer ticked.
+    // From the page: a key was clicked; the timer ticked; the display's text changed.
     void click(Control key);
     void tick();
+    void displayEdited();
 
     // Platform
     std::u16string text(Control control) const override;

@@ -14,15 +14,16 @@ EM_JS(void, orvi_create_window, (const char16_t* caption, int captionLength, dou
 EM_JS(void, orvi_create_control, (int number, const char* name, const char* kind,
     const char16_t* caption, int captionLength, const char* accessibleName, double left,
     double top, double width, double height, const char* font, const char* color,
-    const char* background, int center, int multiLine, int linesWhole, int tabIndex,
-    double roomRight, void* owner), {
+    const char* background, int center, int multiLine, int linesWhole, double smallestTypeShare,
+    int tabIndex, double roomRight, void* owner), {
     OrviPage.createControl({
         number: number, name: UTF8ToString(name), kind: UTF8ToString(kind),
         caption: OrviPage.text(caption, captionLength),
         accessibleName: UTF8ToString(accessibleName), left: left, top: top, width: width,
         height: height, font: UTF8ToString(font), color: UTF8ToString(color),
         background: UTF8ToString(background), center: center !== 0, multiLine: multiLine !== 0,
-        linesWhole: linesWhole !== 0, tabIndex: tabIndex, roomRight: roomRight, owner: owner
+        linesWhole: linesWhole !== 0, smallestTypeShare: smallestTypeShare, tabIndex: tabIndex,
+        roomRight: roomRight, owner: owner
     });
 });
 
@@ -32,9 +33,21 @@ EM_JS(void, orvi_copy_text, (int number, char16_t* buffer), {
     OrviPage.copyText(OrviPage.value(number), buffer);
 });
 
-EM_JS(void, orvi_set_text, (int number, const char16_t* text, int length, int whole), {
-    OrviPage.setValue(number, OrviPage.text(text, length), whole !== 0);
+EM_JS(int, orvi_set_text, (int number, const char16_t* text, int length), {
+    return OrviPage.setValue(number, OrviPage.text(text, length)) ? 1 : 0;
 });
+
+EM_JS(double, orvi_natural_width, (int number, const char16_t* text, int length), {
+    return OrviPage.naturalWidth(number, OrviPage.text(text, length));
+});
+
+EM_JS(double, orvi_room, (int number), { return OrviPage.room(number); });
+
+EM_JS(void, orvi_set_scale, (int number, double stretch, double size), {
+    OrviPage.setScale(number, stretch, size);
+});
+
+EM_JS(void, orvi_show_end, (int number), { OrviPage.showEnd(number); });
 
 EM_JS(void, orvi_edit_end, (int number, int removeUnits, const char16_t* text, int length), {
     OrviPage.editEnd(number, removeUnits, OrviPage.text(text, length));
@@ -86,8 +99,8 @@ void createControl(const ControlElement& c, Form1Window* owner)
     const std::string accessibleName(c.accessibleName);
     orvi_create_control(number(c.id), name.c_str(), kind.c_str(), c.caption.data(),
         length(c.caption), accessibleName.c_str(), c.left, c.top, c.width, c.height, c.font.c_str(),
-        c.color.c_str(), c.background.c_str(), c.center, c.multiLine, c.linesWhole, c.tabIndex,
-        c.roomRight, owner);
+        c.color.c_str(), c.background.c_str(), c.center, c.multiLine, c.linesWhole,
+        c.smallestTypeShare, c.tabIndex, c.roomRight, owner);
 }
 
 std::u16string text(Control id)
@@ -97,10 +110,22 @@ std::u16string text(Control id)
     return text;
 }
 
-void setText(Control id, std::u16string_view text, bool showWhole)
+bool setText(Control id, std::u16string_view text)
 {
-    orvi_set_text(number(id), text.data(), length(text), showWhole);
+    return orvi_set_text(number(id), text.data(), length(text)) != 0;
 }
+
+double naturalWidth(Control id, std::u16string_view text)
+{
+    return orvi_natural_width(number(id), text.data(), length(text));
+}
+
+double room(Control id) { return orvi_room(number(id)); }
+void setScale(Control id, double stretch, double size)
+{
+    orvi_set_scale(number(id), stretch, size);
+}
+void showEnd(Control id) { orvi_show_end(number(id)); }
 
 void editEnd(Control id, std::size_t removeUnits, std::u16string_view text)
 {

@@ -23,9 +23,10 @@ struct ControlElement {
     std::string color, background;   // CSS colours, empty for none
     bool center;
     bool multiLine;
-    bool linesWhole;  // each line of the text shows whole, the type set smaller if need be
-    int tabIndex;     // 0: not a tab stop
-    double roomRight; // CSS pixels at the right end that the text keeps clear of
+    bool linesWhole;          // each line of the text keeps to one line of the box
+    double smallestTypeShare; // multi-line boxes: how far their type may shrink to fit
+    int tabIndex;             // 0: not a tab stop
+    double roomRight;         // CSS pixels at the right end that the text keeps clear of
 };
 
 // The page's elements, reached from C++. The text crosses as UTF-16, unit by unit.
@@ -36,9 +37,17 @@ void createWindow(
 void createControl(const ControlElement& control, Form1Window* owner);
 
 std::u16string text(Control id);
-// A result is set narrower, then smaller, so it shows whole; typed text scrolls.
-void setText(Control id, std::u16string_view text, bool showWhole);
+// Whether the text changed: the page leaves an unchanged text as it is. A
+// multi-line box sets a text that would not show whole a pixel smaller at a time.
+bool setText(Control id, std::u16string_view text);
 void editEnd(Control id, std::size_t removeUnits, std::u16string_view text);
+
+// A line box's text: the width of a piece of it in the box's own type, the room its
+// text has, its share of that width and type size, and its end in sight.
+double naturalWidth(Control id, std::u16string_view text);
+double room(Control id);
+void setScale(Control id, double stretch, double size);
+void showEnd(Control id);
 
 void focus(Control id);
 // The control takes the focus as the window first shows, in the first frame's own

@@ -61,6 +61,7 @@ var OrviPage = {
       element.readOnly = true;
       element.dir = 'auto';
       if (c.linesWhole) element.classList.add('lines-whole');
+      element.dataset.smallestShare = c.smallestTypeShare;
     } else {
       element = document.createElement('input');
       element.type = 'text';
@@ -79,7 +80,10 @@ var OrviPage = {
     style.top = c.top + 'px';
     style.width = c.width + 'px';
     style.height = c.height + 'px';
-    if (c.font) style.font = c.font;
+    if (c.font) {
+      style.font = c.font;
+      element.dataset.font = c.font; // the type as laid out, before any fitting
+    }
     // Lines 1.2 type sizes apart: the Arabic face's own spacing would leave room
     // for one line of the two.
     if (c.multiLine) style.lineHeight = '1.2';
@@ -90,7 +94,7 @@ var OrviPage = {
     if (c.roomRight) {
       // The display: its text stops where the memory box in front of it begins.
       style.paddingRight = c.roomRight + 'px';
-      element.addEventListener('input', () => this.fitDisplay(element, false));
+      element.addEventListener('input', () => _orvi_display_edited(c.owner));
     }
     this.window.append(element);
     this.controls[c.number] = element;
@@ -106,11 +110,13 @@ var OrviPage = {
     return element && 'value' in element ? element.value : '';
   },
 
-  setValue(number, text, whole) {
+  // Whether the text changed.
+  setValue(number, text) {
     const element = this.controls[number];
-    if (!element || !('value' in element) || element.value === text) return;
+    if (!element || !('value' in element) || element.value === text) return false;
     element.value = text;
-    this.afterEdit(element, whole);
+    this.afterEdit(element);
+    return true;
   },
 
   // Only the end of a box's text changes; the rest stays as the user left it.
@@ -118,19 +124,19 @@ var OrviPage = {
     const element = this.controls[number];
     const end = element.value.length;
     element.setRangeText(text, end - removeUnits, end, 'end');
-    this.afterEdit(element, false);
+    this.afterEdit(element);
   },
 
-  afterEdit(element, whole) {
-    if (element.id === 'TEXT1') {
-      this.fitDisplay(element, whole);
-      // The caret after the last character, as after typing, and that end in sight.
-      const end = element.value.length;
-      element.setSelectionRange(end, end);
-      element.scrollLeft = element.scrollWidth;
-    } else if (element.classList.contains('lines-whole')) {
-      this.fitLines(element);
-    }
+  afterEdit(element) {
+    if (element.tagName === 'TEXTAREA') this.fitBox(element);
+  },
+
+  // The caret after the last character, as after typing, and that end in sight.
+  showEnd(number) {
+    const box = this.controls[number];
+    const end = box.value.length;
+    box.setSelectionRange(end, end);
+    box.scrollLeft = box.scrollWidth;
   },
 
   textWidth(text, font) {
@@ -139,34 +145,50 @@ var OrviPage = {
     return this.canvas.measureText(text).width;
   },
 
-  // A display text wider than its room is set narrower, its letters closer, by at
-  // most a twelfth of the type size; a result still too wide is set smaller until it
-  // shows whole, while a longer typed entry scrolls, its end in sight.
-  fitDisplay(box, whole) {
-    const size = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
-    box.style.fontSize = size + 'px';
-    box.style.letterSpacing = '0px';
-    const style = getComputedStyle(box);
-    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 2;
-    const text = box.value;
-    const width = this.textWidth(text, style.font);
-    if (width <= room || text.length === 0) return;
-    const spacing = Math.max(-size / 12, (room - width) / text.length);
-    box.style.letterSpacing = spacing + 'px';
-    const narrowed = width + spacing * text.length;
-    if (whole && narrowed > room) box.style.fontSize = (size * room) / narrowed + 'px';
+  // A piece of a control's text as wide as its own type sets it.
+  naturalWidth(number, text) {
+    return this.textWidth(text, this.controls[number].dataset.font);
   },
 
-  // The clock keeps the date and the time each whole on its own line: where a
-  // line is wider than the box, the type is set smaller until it fits.
-  fitLines(box) {
-    const size = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
-    box.style.fontSize = size + 'px';
+  // The width the display's text has before the memory box, less the caret's pixel.
+  room(number) {
+    const box = this.controls[number];
     const style = getComputedStyle(box);
-    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 2;
-    let widest = 0;
-    for (const line of box.value.split('\n')) widest = Math.max(widest, this.textWidth(line, style.font));
-    if (widest > room) box.style.fontSize = (size * room) / widest + 'px';
+    return box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 2;
+  },
+
+  // Sets the display's text at a share of its width (letters closer together, as
+  // near as CSS comes to narrower letters: the face has no narrower cut) and at a
+  // share of its type size.
+  setScale(number, stretch, size) {
+    const box = this.controls[number];
+    const base = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
+    box.style.fontSize = base * size + 'px';
+    let spacing = 0;
+    if (stretch < 1 && box.value.length > 0) {
+      const sample = box.value.slice(0, 128);
+      spacing = ((stretch - 1) * this.naturalWidth(number, sample) * size) / sample.length;
+    }
+    box.style.letterSpacing = spacing + 'px';
+  },
+
+  // The clock and the phrase show their text whole on their two lines: where it
+  // does not fit at the box's type size, it is set a pixel smaller at a time, down
+  // to a share of that size, and the lines stand in the middle of the box.
+  fitBox(box) {
+    const base = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
+    const smallest = Math.ceil(base * box.dataset.smallestShare);
+    box.style.paddingTop = '0px';
+    let size = base;
+    for (;;) {
+      box.style.fontSize = size + 'px';
+      const whole = box.scrollHeight <= box.clientHeight && box.scrollWidth <= box.clientWidth;
+      if (whole || size <= smallest) break;
+      --size;
+    }
+    const line = parseFloat(getComputedStyle(box).lineHeight);
+    const lines = Math.max(1, Math.round(box.scrollHeight / line));
+    box.style.paddingTop = Math.max(0, (box.clientHeight - lines * line) / 2) + 'px';
   },
 
   // The window is built and its timer runs: the keys and the display take input
