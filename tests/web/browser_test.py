@@ -284,6 +284,26 @@ class PageTest:
                 return [...document.fonts].filter(f => f.status === 'loaded').map(f => f.family.replace(/"/g, ''));"""))
         self.wait_for(loaded, 5)
 
+    def clock_in_other_locales(self):
+        # The clock follows the browser's locale, and shows whole in each: the date
+        # over the time, each line within the box.
+        wrong = []
+        try:
+            for locale in ("de-DE", "ko-KR", "el-GR", "ar-EG", "sq-AL", "my-MM"):
+                self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": locale})
+                self.open()
+                clock = self.wait_for(lambda d: d.find_element(By.ID, "Text3").get_property("value"), 3)
+                whole = self.driver.execute_script("""
+                    const box = document.getElementById('Text3');
+                    return box.scrollWidth <= box.clientWidth && box.scrollHeight <= box.clientHeight;""")
+                if len(clock.split("\n")) != 2 or not whole:
+                    wrong.append((locale, clock, whole))
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {})
+            self.open()
+        assert not wrong, wrong
+        assert self.display() == "", "a fresh start"
+
     def installable_from_one_origin(self):
         errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
         assert not errors, errors
@@ -329,7 +349,7 @@ def main():
         test.open()
         for name in ("title_and_focus", "places", "names", "tab_order", "clicks_and_typing", "memory_question",
                      "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
-                     "installable_from_one_origin", "off", "offline", "console"):
+                     "clock_in_other_locales", "installable_from_one_origin", "off", "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
         test.failed += 1
