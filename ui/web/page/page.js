@@ -1,7 +1,9 @@
 // The page's side of the calculator window. The C++ layer (ui/web) builds the
 // window from the layout table through these functions and reads and writes its
-// controls through them; the clicks and the timer call back into it. Joined to the
-// program's own script at link time (--pre-js), so it shares the program's scope.
+// controls through them; the clicks, the typing into the display and the timer call
+// back into it. Joined to the program's own script at link time (--pre-js), so it
+// shares the program's scope; emscripten's minifier reads it, and takes no
+// destructuring.
 
 /* exported OrviPage */
 var OrviPage = {
