@@ -197,6 +197,7 @@ class PageTest:
         self.press("AC 7 M+")
         indicator = self.named("Memory indicator")
         assert indicator.is_displayed() and indicator.get_property("value") == "M"
+        assert self.driver.switch_to.active_element.accessible_name == "Display"  # for the next number
         self.press("MC")
         box = self.box()
         assert (box["title"], box["text"], box["icon"]) == ("CalculatorOrvi2009", MEMORY_QUESTION, ""), box
