@@ -39,6 +39,7 @@ def main():
     options = webdriver.ChromeOptions()
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage",
                  "--window-size=600,800", "--force-device-scale-factor=1", f"--user-data-dir={profile}"):
         options.add_argument(flag)
     options.binary_location = "/usr/bin/chromium"

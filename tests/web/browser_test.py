@@ -29,7 +29,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update",
-                  "--disable-sync", "--window-size=600,800", "--lang=en-US"]
+                  "--disable-sync", "--disable-dev-shm-usage", "--window-size=600,800", "--lang=en-US"]
 TWIPS_PER_PIXEL = 15
 ABOUT = "This calculator was designed and programmed by Eng Kelvo Orvi"
 MEMORY_QUESTION = "are you sure to clearing memory!!"
