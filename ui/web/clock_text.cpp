@@ -33,8 +33,9 @@ EM_JS(int, orvi_clock_text, (int box, char16_t* buffer, int capacity), {
         OrviPage.clock = { date: date, time: times.find(fits) || times[times.length - 1] };
     }
     const now = new Date();
-    const text = (OrviPage.clock.date.format(now) + "\n" + OrviPage.clock.time.format(now))
-        .slice(0, capacity);
+    const whole = (line) => line.replace(/ /g, String.fromCharCode(160));
+    const text = (whole(OrviPage.clock.date.format(now)) + "\n"
+        + whole(OrviPage.clock.time.format(now))).slice(0, capacity);
     OrviPage.copyText(text, buffer);
     return text.length;
 });

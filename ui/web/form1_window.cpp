@@ -68,8 +68,7 @@ void Form1Window::buildControls()
         ControlElement element { row.id, row.name, kindName(row.kind), row.caption,
             row.accessibleName, cssPixels(row.left), cssPixels(row.top), cssPixels(row.width),
             cssPixels(row.height), cssFont(row), cssColor(row.foreground), cssColor(row.background),
-            row.align == TextAlign::Center, row.multiLine, row.id == Control::Text3,
-            kSmallestBoxTypeShare, tabIndexOf(row.id),
+            row.align == TextAlign::Center, row.multiLine, tabIndexOf(row.id),
             row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };
         page::createControl(element, this);
     }
@@ -90,10 +89,14 @@ void Form1Window::tick()
 
 std::u16string Form1Window::text(Control id) const { return page::text(id); }
 
-// The clock and the phrase are written on every tick; the page leaves an unchanged
-// text as it is, so only a change is laid out and fitted again.
+// The clock and the phrase are written on every tick; an unchanged text is left as
+// it is, so only a change is laid out and fitted again.
 void Form1Window::setText(Control id, std::u16string_view text)
 {
+    for (WrappingBox& box : wrappingBoxes_) {
+        if (box.id() == id)
+            return box.setText(text);
+    }
     if (page::setText(id, text) && id == Control::TEXT1)
         displayEdited();
 }
@@ -115,6 +118,15 @@ void Form1Window::removeTextEnd(Control id, std::size_t units)
 // The display's text stops where the memory box begins. A result shows whole: set
 // narrower, then smaller as well; a longer typed entry is set narrower as far as
 // that goes and scrolls, its end in sight.
+// Text laid out in a stand-in face, before the page's own had arrived, is laid out
+// again in it.
+void Form1Window::facesLoaded()
+{
+    for (WrappingBox& box : wrappingBoxes_)
+        box.layOutAgain();
+    displayEdited();
+}
+
 void Form1Window::displayEdited()
 {
     const DisplayScale scale = displayScale(page::text(Control::TEXT1), page::room(Control::TEXT1),
@@ -163,8 +175,8 @@ std::u16string Form1Window::currentDateTimeText() const { return clockText(Contr
 
 } // namespace ui::web
 
-// The page calls these: a key's click, the timer's tick and typing into the
-// display. A click may wait for a message box, during which ticks go on.
+// The page calls these: a key's click, the timer's tick, typing into the display
+// and the arrival of a face. A click may wait for a message box, during which ticks go on.
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void orvi_click(ui::web::Form1Window* window, int key)
 {
@@ -177,4 +189,6 @@ EMSCRIPTEN_KEEPALIVE void orvi_display_edited(ui::web::Form1Window* window)
 {
     window->displayEdited();
 }
+
+EMSCRIPTEN_KEEPALIVE void orvi_faces_loaded(ui::web::Form1Window* window) { window->facesLoaded(); }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/form1.h"
 #include "ui/platform.h"
+#include "wrapping_box.h"
 
 #include <array>
 
@@ -14,10 +15,12 @@ class Form1Window final : public Platform {
 public:
     Form1Window();
 
-    // From the page: a key was clicked; the timer ticked; the display's text changed.
+    // From the page: a key was clicked; the timer ticked; the display's text changed;
+    // a face has arrived.
     void click(Control key);
     void tick();
     void displayEdited();
+    void facesLoaded();
 
     // Platform
     std::u16string text(Control control) const override;
@@ -39,6 +42,8 @@ private:
 
     std::array<Form1::Handler, kControlCount> clickHandlers_ {};
     std::array<std::uint32_t, kControlCount> foreColors_ {};
+    std::array<WrappingBox, 2> wrappingBoxes_ { WrappingBox(Control::Text3),
+        WrappingBox(Control::Text4) };
     float pictureLeftTwips_ = 0; // kept unrounded: the picture moves in twips
     bool running_ = true;
     Form1 form_;

@@ -14,16 +14,15 @@ EM_JS(void, orvi_create_window, (const char16_t* caption, int captionLength, dou
 EM_JS(void, orvi_create_control, (int number, const char* name, const char* kind,
     const char16_t* caption, int captionLength, const char* accessibleName, double left,
     double top, double width, double height, const char* font, const char* color,
-    const char* background, int center, int multiLine, int linesWhole, double smallestTypeShare,
-    int tabIndex, double roomRight, void* owner), {
+    const char* background, int center, int multiLine, int tabIndex, double roomRight,
+    void* owner), {
     OrviPage.createControl({
         number: number, name: UTF8ToString(name), kind: UTF8ToString(kind),
         caption: OrviPage.text(caption, captionLength),
         accessibleName: UTF8ToString(accessibleName), left: left, top: top, width: width,
         height: height, font: UTF8ToString(font), color: UTF8ToString(color),
         background: UTF8ToString(background), center: center !== 0, multiLine: multiLine !== 0,
-        linesWhole: linesWhole !== 0, smallestTypeShare: smallestTypeShare, tabIndex: tabIndex,
-        roomRight: roomRight, owner: owner
+        tabIndex: tabIndex, roomRight: roomRight, owner: owner
     });
 });
 
@@ -37,8 +36,18 @@ EM_JS(int, orvi_set_text, (int number, const char16_t* text, int length), {
     return OrviPage.setValue(number, OrviPage.text(text, length)) ? 1 : 0;
 });
 
-EM_JS(double, orvi_natural_width, (int number, const char16_t* text, int length), {
-    return OrviPage.naturalWidth(number, OrviPage.text(text, length));
+EM_JS(double, orvi_natural_width, (int number, const char16_t* text, int length, int pixels), {
+    return OrviPage.naturalWidth(number, OrviPage.text(text, length), pixels);
+});
+
+EM_JS(int, orvi_type_size, (int number), { return OrviPage.typeSize(number); });
+
+EM_JS(int, orvi_inner_width, (int number), { return OrviPage.innerWidth(number); });
+
+EM_JS(int, orvi_show_lines, (int number, const char16_t* text, int textLength,
+    const char16_t* lines, int linesLength, int pixels), {
+    return OrviPage.showLines(number, OrviPage.text(text, textLength),
+        OrviPage.text(lines, linesLength), pixels) ? 1 : 0;
 });
 
 EM_JS(double, orvi_room, (int number), { return OrviPage.room(number); });
@@ -99,8 +108,8 @@ void createControl(const ControlElement& c, Form1Window* owner)
     const std::string accessibleName(c.accessibleName);
     orvi_create_control(number(c.id), name.c_str(), kind.c_str(), c.caption.data(),
         length(c.caption), accessibleName.c_str(), c.left, c.top, c.width, c.height, c.font.c_str(),
-        c.color.c_str(), c.background.c_str(), c.center, c.multiLine, c.linesWhole,
-        c.smallestTypeShare, c.tabIndex, c.roomRight, owner);
+        c.color.c_str(), c.background.c_str(), c.center, c.multiLine, c.tabIndex, c.roomRight,
+        owner);
 }
 
 std::u16string text(Control id)
@@ -117,7 +126,22 @@ bool setText(Control id, std::u16string_view text)
 
 double naturalWidth(Control id, std::u16string_view text)
 {
-    return orvi_natural_width(number(id), text.data(), length(text));
+    return orvi_natural_width(number(id), text.data(), length(text), 0);
+}
+
+int typeSize(Control id) { return orvi_type_size(number(id)); }
+int innerWidth(Control id) { return orvi_inner_width(number(id)); }
+
+double naturalWidth(Control id, std::u16string_view text, int pixels)
+{
+    return orvi_natural_width(number(id), text.data(), length(text), pixels);
+}
+
+bool showLines(Control id, std::u16string_view text, std::u16string_view lines, int pixels)
+{
+    return orvi_show_lines(
+               number(id), text.data(), length(text), lines.data(), length(lines), pixels)
+        != 0;
 }
 
 double room(Control id) { return orvi_room(number(id)); }

@@ -22,11 +22,9 @@ struct ControlElement {
     std::string font;                // a CSS font, empty for none
     std::string color, background;   // CSS colours, empty for none
     bool center;
-    bool multiLine;
-    bool linesWhole;          // each line of the text keeps to one line of the box
-    double smallestTypeShare; // multi-line boxes: how far their type may shrink to fit
-    int tabIndex;             // 0: not a tab stop
-    double roomRight;         // CSS pixels at the right end that the text keeps clear of
+    bool multiLine;   // lines laid out by the program: see showLines
+    int tabIndex;     // 0: not a tab stop
+    double roomRight; // CSS pixels at the right end that the text keeps clear of
 };
 
 // The page's elements, reached from C++. The text crosses as UTF-16, unit by unit.
@@ -37,8 +35,7 @@ void createWindow(
 void createControl(const ControlElement& control, Form1Window* owner);
 
 std::u16string text(Control id);
-// Whether the text changed: the page leaves an unchanged text as it is. A
-// multi-line box sets a text that would not show whole a pixel smaller at a time.
+// A line box's text. Whether it changed: the page leaves an unchanged text as it is.
 bool setText(Control id, std::u16string_view text);
 void editEnd(Control id, std::size_t removeUnits, std::u16string_view text);
 
@@ -48,6 +45,15 @@ double naturalWidth(Control id, std::u16string_view text);
 double room(Control id);
 void setScale(Control id, double stretch, double size);
 void showEnd(Control id);
+
+// A multi-line box: its type size and inner width in pixels, the width of a piece
+// of text in its face at a size, and its text shown on the lines given (separated
+// by line feeds), centred, with their ink in the middle of the box. Whether the text
+// then shows whole, a pixel clear of the border all round.
+int typeSize(Control id);
+int innerWidth(Control id);
+double naturalWidth(Control id, std::u16string_view text, int pixels);
+bool showLines(Control id, std::u16string_view text, std::u16string_view lines, int pixels);
 
 void focus(Control id);
 // The control takes the focus as the window first shows, in the first frame's own

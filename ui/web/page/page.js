@@ -58,12 +58,14 @@ var OrviPage = {
       element.textContent = c.caption;
       element.addEventListener('click', () => _orvi_click(c.owner, c.number));
     } else if (c.multiLine) {
-      // The clock and the phrase: read-only, but their text can be selected.
-      element = document.createElement('textarea');
-      element.readOnly = true;
-      element.dir = 'auto';
-      if (c.linesWhole) element.classList.add('lines-whole');
-      element.dataset.smallestShare = c.smallestTypeShare;
+      // The clock and the phrase: read-only boxes whose lines the program lays out
+      // (showLines); their text can be selected.
+      element = document.createElement('div');
+      element.classList.add('wrapping');
+      element.setAttribute('role', 'textbox');
+      element.setAttribute('aria-readonly', 'true');
+      element.setAttribute('aria-multiline', 'true');
+      element.dataset.text = '';
     } else {
       element = document.createElement('input');
       element.type = 'text';
@@ -86,9 +88,6 @@ var OrviPage = {
       style.font = c.font;
       element.dataset.font = c.font; // the type as laid out, before any fitting
     }
-    // Lines 1.2 type sizes apart: the Arabic face's own spacing would leave room
-    // for one line of the two.
-    if (c.multiLine) style.lineHeight = '1.2';
     if (c.color) style.color = c.color;
     if (c.background) style.background = c.background;
     style.textAlign = c.center ? 'center' : 'left';
@@ -109,15 +108,15 @@ var OrviPage = {
 
   value(number) {
     const element = this.controls[number];
-    return element && 'value' in element ? element.value : '';
+    if (!element || element.tagName === 'BUTTON') return '';
+    return 'value' in element ? element.value : element.dataset.text || '';
   },
 
   // Whether the text changed.
   setValue(number, text) {
     const element = this.controls[number];
-    if (!element || !('value' in element) || element.value === text) return false;
+    if (!element || element.tagName !== 'INPUT' || element.value === text) return false;
     element.value = text;
-    this.afterEdit(element);
     return true;
   },
 
@@ -126,11 +125,6 @@ var OrviPage = {
     const element = this.controls[number];
     const end = element.value.length;
     element.setRangeText(text, end - removeUnits, end, 'end');
-    this.afterEdit(element);
-  },
-
-  afterEdit(element) {
-    if (element.tagName === 'TEXTAREA') this.fitBox(element);
   },
 
   // The caret after the last character, as after typing, and that end in sight.
@@ -147,9 +141,25 @@ var OrviPage = {
     return this.canvas.measureText(text).width;
   },
 
-  // A piece of a control's text as wide as its own type sets it.
-  naturalWidth(number, text) {
-    return this.textWidth(text, this.controls[number].dataset.font);
+  // A piece of a control's text as wide as its own type sets it, or its face at a
+  // size in pixels.
+  naturalWidth(number, text, pixels) {
+    const element = this.controls[number];
+    return this.textWidth(text, pixels ? this.fontAt(element, pixels) : element.dataset.font);
+  },
+
+  fontAt(element, pixels) {
+    const style = getComputedStyle(element);
+    return style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
+  },
+
+  typeSize(number) {
+    return Math.round(parseFloat(getComputedStyle(this.controls[number]).fontSize));
+  },
+
+  // The room inside a box's border.
+  innerWidth(number) {
+    return this.controls[number].clientWidth;
   },
 
   // The width the display's text has before the memory box, less the caret's pixel.
@@ -174,23 +184,43 @@ var OrviPage = {
     box.style.letterSpacing = spacing + 'px';
   },
 
-  // The clock and the phrase show their text whole on their two lines: where it
-  // does not fit at the box's type size, it is set a pixel smaller at a time, down
-  // to a share of that size, and the lines stand in the middle of the box.
-  fitBox(box) {
-    const base = parseFloat(box.dataset.size || (box.dataset.size = getComputedStyle(box).fontSize));
-    const smallest = Math.ceil(base * box.dataset.smallestShare);
-    box.style.paddingTop = '0px';
-    let size = base;
-    for (;;) {
-      box.style.fontSize = size + 'px';
-      const whole = box.scrollHeight <= box.clientHeight && box.scrollWidth <= box.clientWidth;
-      if (whole || size <= smallest) break;
-      --size;
-    }
-    const line = parseFloat(getComputedStyle(box).lineHeight);
-    const lines = Math.max(1, Math.round(box.scrollHeight / line));
-    box.style.paddingTop = Math.max(0, (box.clientHeight - lines * line) / 2) + 'px';
+  // Shows a box's text on the lines given, lines 1.2 type sizes apart (the Arabic
+  // face's own spacing would leave room for one line of the two), each centred, and
+  // the ink of them all in the middle of the box. Whether it shows whole: every line
+  // and all of the ink a pixel clear of the border.
+  showLines(number, text, lines, pixels) {
+    const box = this.controls[number];
+    box.dataset.text = text;
+    const font = this.fontAt(box, pixels);
+    const height = Math.round(pixels * 1.2);
+    const rows = lines.split('\n').map((line) => {
+      const row = document.createElement('div');
+      row.className = 'line';
+      row.dir = 'auto';
+      row.style.font = font;
+      row.style.lineHeight = height + 'px';
+      const baseline = document.createElement('span'); // its bottom edge is the baseline
+      baseline.className = 'baseline';
+      row.append(baseline, line);
+      return row;
+    });
+    box.replaceChildren(...rows);
+    const baseline =
+      rows[0].firstChild.getBoundingClientRect().bottom - rows[0].getBoundingClientRect().top;
+    this.canvas = this.canvas || document.createElement('canvas').getContext('2d');
+    this.canvas.font = font;
+    let top = Infinity;
+    let bottom = -Infinity;
+    let widest = 0;
+    rows.forEach((row, i) => {
+      const ink = this.canvas.measureText(row.lastChild.textContent);
+      top = Math.min(top, i * height + baseline - ink.actualBoundingBoxAscent);
+      bottom = Math.max(bottom, i * height + baseline + ink.actualBoundingBoxDescent);
+      widest = Math.max(widest, ink.width, ink.actualBoundingBoxLeft + ink.actualBoundingBoxRight);
+    });
+    const offset = Math.round((box.clientHeight - (bottom - top)) / 2 - top);
+    rows.forEach((row, i) => (row.style.top = i * height + offset + 'px'));
+    return bottom - top <= box.clientHeight - 2 && widest <= box.clientWidth - 2;
   },
 
   // The window is built and its timer runs: the keys and the display take input
@@ -198,6 +228,11 @@ var OrviPage = {
   startTimer(owner, milliseconds) {
     this.timer = setInterval(() => _orvi_tick(owner), milliseconds);
     performance.mark('orvi-usable');
+    // Text measured before its face had arrived is measured again once it has.
+    document.fonts.addEventListener('loadingdone', () => {
+      this.clock = null;
+      if (this.window) _orvi_faces_loaded(owner);
+    });
   },
 
   // "OFF": the timer stops, the window goes, and a line says so, with a way back.
