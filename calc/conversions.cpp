@@ -35,6 +35,11 @@
 // - The decimal text is read by fast_float, which rounds correctly on every build.
 //   Some standard libraries' std::from_chars do not: the 32-bit MinGW runtime reads
 //   '6.63014535587353E+25' one unit in the last place low.
+// - The 15-digit rounding comes from std::to_chars with a precision, or, where the
+//   standard library lacks that (emscripten's libc++), from snprintf's "%.14e": its
+//   C library rounds exactly too (the same text as glibc's for two million doubles
+//   of every magnitude, near-ties included), and the browser build has only the
+//   "C" locale, so the point is always '.'.
 #include "conversions.h"
 
 #include "runtime_error.h"
@@ -45,6 +50,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -331,9 +337,13 @@ std::u16string NumberToText(double x)
 
     // "-d.dddddddddddddde-ddd": an exact rounding to 15 significant digits.
     char rounded[32];
+#ifdef ORVI_WRITE_WITH_SNPRINTF
+    const char* const end = rounded + std::snprintf(rounded, sizeof rounded, "%.14e", x);
+#else
     const char* const end
         = std::to_chars(rounded, rounded + sizeof rounded, x, std::chars_format::scientific, 14)
               .ptr;
+#endif
     const bool negative = rounded[0] == '-';
     const char* p = rounded + (negative ? 1 : 0);
 

@@ -6,6 +6,9 @@
 #   scripts/install-deps.sh --extra    also the tools for packaging and stress checks
 #   scripts/install-deps.sh --bench    also the peer calculators bench/desktop compares with
 #   scripts/install-deps.sh --windows  also the Windows cross-compilers, wine and NSIS
+#   scripts/install-deps.sh --web      also emscripten, the font tools and headless Chromium
+#
+# Options combine: scripts/install-deps.sh --windows --web
 set -euo pipefail
 
 packages=(
@@ -26,7 +29,7 @@ packages=(
   fonts-dejavu-core fonts-droid-fallback
 )
 
-case "${1:-}" in
+for option in "$@"; do case "$option" in
   --extra)
     packages+=(desktop-file-utils appstream dpkg-dev lintian file librsvg2-bin python3
                clang-14 libclang-rt-14-dev valgrind)
@@ -42,7 +45,18 @@ case "${1:-}" in
     packages+=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 nsis p7zip-full
                unzip)
     ;;
-esac
+  --web)
+    # emscripten builds the page (and its tests for Node.js); the font tools subset
+    # the two faces and write them as WOFF2; Chromium, its driver and selenium run
+    # the browser test and the benchmark.
+    packages+=(emscripten nodejs python3 python3-fonttools python3-brotli
+               chromium chromium-driver python3-selenium)
+    ;;
+  *)
+    echo "install-deps: unknown option $option" >&2
+    exit 2
+    ;;
+esac; done
 
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
@@ -94,4 +108,6 @@ else
   "${sudo_cmd[@]}" apt-get update -qq
   apt_install "${missing[@]}"
 fi
-if [[ "${1:-}" == --windows ]]; then install_wine32; fi
+for option in "$@"; do
+  if [[ $option == --windows ]]; then install_wine32; fi
+done

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds CalculatorOrvi2009 against Qt 6 and Qt 5.15 and
-# as the 64-bit and 32-bit Windows programs, and runs every test of each build: the
-# window tests offscreen under each of the project's face sets, the Windows tests
-# under wine (the 32-bit ones only where this machine can run 32-bit programs;
-# elsewhere they are reported as skipped, each with one line saying why).
+# Installs what is missing, builds CalculatorOrvi2009 against Qt 6 and Qt 5.15, as
+# the 64-bit and 32-bit Windows programs and as the page for the browser, and runs
+# every test of each build: the window tests offscreen under each of the project's
+# face sets, the Windows tests under wine (the 32-bit ones only where this machine
+# can run 32-bit programs; elsewhere they are reported as skipped, each with one
+# line saying why), the page's under Node.js and in headless Chromium.
 #
 #   scripts/test.sh                 every preset
 #   scripts/test.sh default qt5     some of them
@@ -15,9 +16,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 presets=("$@")
-((${#presets[@]})) || presets=(default qt5 windows-x64 windows-x86)
+((${#presets[@]})) || presets=(default qt5 windows-x64 windows-x86 web)
 
-scripts/install-deps.sh --windows || exit 1
+scripts/install-deps.sh --windows --web || exit 1
 
 failures=()
 for preset in "${presets[@]}"; do
