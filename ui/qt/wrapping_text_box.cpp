@@ -157,9 +157,6 @@ void WrappingTextBox::setText(const QString& text)
         lastShape_ = shape;
     }
 
-    QFont sized = font();
-    sized.setPixelSize(lastPixels_);
-    document()->setDefaultFont(sized);
     prepare(*document(), text, lastPixels_);
     // The lines' ink in the middle of the box.
     QTextFrameFormat frame = document()->rootFrame()->frameFormat();
