@@ -74,6 +74,16 @@ void DisplayFit::fit(HWND display, HFONT normal, int indicator)
         // of the memory box, which stands in front of the display's right end.
         SendMessageW(display, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, indicator));
     }
+    // A text that shows whole shows from its start: typed a letter at a time, it
+    // may have scrolled while it was still set wider.
+    if (text.size() <= kLongestResult && SendMessageW(display, EM_GETFIRSTVISIBLELINE, 0, 0) != 0) {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(
+            display, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(display, EM_SETSEL, 0, 0);
+        SendMessageW(display, EM_SETSEL, start, end);
+    }
     // The scaled font the display held before is let go only once it holds another.
     if (scaled_ && scaled_ != font)
         DeleteObject(scaled_);
