@@ -40,6 +40,23 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}" # no Mono or Gecko installers
 mkdir -p "$(dirname "$WINEPREFIX")"
 
+# Wine registers in the prefix every face it has once found through fontconfig and
+# loads those again in every later run, whatever fontconfig lists then. A run in a
+# chosen face set (FONTCONFIG_FILE, as the tests' tests/fonts/*.conf) forgets them
+# first, so that wine registers only the set's faces.
+if [[ -n "${FONTCONFIG_FILE:-}" && -d "$WINEPREFIX" ]]; then
+  fonts='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+  forget=$(mktemp --suffix=.reg)
+  {
+    printf 'REGEDIT4\n\n[-HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\External Fonts]\n\n[%s]\n' "$fonts"
+    # Faces outside the prefix are registered with their whole path (Z:\usr\...).
+    "$wine" reg query "$fonts" 2>/dev/null | tr -d '\r' \
+      | sed -n 's/^    \(.*\)    REG_SZ    [A-Za-z]:\\.*/"\1"=-/p'
+  } >"$forget"
+  "$wine" regedit /S "$forget" 2>/dev/null
+  rm -f "$forget"
+fi
+
 if [[ -z "${DISPLAY:-}" ]]; then
   exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
     "$wine" "$program" "$@"

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using ui::Control;
@@ -22,7 +24,11 @@ TEST(Fonts, LatinTextInTheSerifFaceAndThePhraseInAFaceWithItsLetters)
         DeleteObject(font);
     }
     HFONT phrase = ui::win32::createControlFont(faces.arabic, true, layoutRow(Control::Text4), 96);
-    EXPECT_TRUE(ui::win32::hasGlyphsFor(phrase, banner::kPhrase));
+    HDC dc = CreateCompatibleDC(nullptr);
+    const std::wstring letters(banner::kPhrase.begin(), banner::kPhrase.end());
+    const auto missing = ui::win32::missingGlyphs(dc, phrase, letters);
+    EXPECT_EQ(std::count(missing.begin(), missing.end(), true), 0);
+    DeleteDC(dc);
     DeleteObject(phrase);
 }
 

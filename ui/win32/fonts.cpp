@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace ui::win32 {
@@ -89,23 +90,71 @@ std::wstring resolvedFace(HFONT font)
     return face;
 }
 
-bool hasGlyphsFor(HFONT font, std::u16string_view text)
+HFONT sizedFont(HFONT font, int typeSize)
 {
-    // Plain ASCII, as the clock mostly is, needs no look into the font on every tick.
-    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
-        return true;
-    FontContext context(font);
-    const std::wstring characters = toWide(text);
-    std::vector<WORD> glyphs(characters.size());
-    GetGlyphIndicesW(context.dc(), characters.c_str(), static_cast<int>(characters.size()),
-        glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
-    for (std::size_t i = 0; i < characters.size(); ++i) {
-        // Blanks and surrogate halves have no glyph of their own in any face.
-        const wchar_t c = characters[i];
-        if (glyphs[i] == 0xFFFF && c != L' ' && (c < 0xD800 || c > 0xDFFF))
-            return false;
+    LOGFONTW logical {};
+    GetObjectW(font, sizeof logical, &logical);
+    logical.lfHeight = -typeSize;
+    logical.lfWidth = 0;
+    return CreateFontIndirectW(&logical);
+}
+
+std::vector<bool> missingGlyphs(HDC dc, HFONT font, std::wstring_view text)
+{
+    std::vector<bool> missing(text.size());
+    // Plain ASCII, as the clock mostly is, needs no look into the font.
+    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; }))
+        return missing;
+    const HGDIOBJ old = SelectObject(dc, font);
+    std::vector<WORD> glyphs(text.size());
+    GetGlyphIndicesW(
+        dc, text.data(), static_cast<int>(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, old);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        missing[i] = glyphs[i] == 0xFFFF && c != L' ' && c != L'\n' && (c < 0xD800 || c > 0xDFFF);
     }
-    return true;
+    return missing;
+}
+
+namespace {
+
+int CALLBACK noteFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families)
+{
+    auto& list = *reinterpret_cast<std::vector<std::wstring>*>(families);
+    // Names with "@" are the same faces set sideways, for vertical text.
+    if (font->lfFaceName[0] != L'@'
+        && std::find(list.begin(), list.end(), font->lfFaceName) == list.end())
+        list.emplace_back(font->lfFaceName);
+    return 1;
+}
+
+} // namespace
+
+std::wstring faceWithLetters(std::wstring_view letters)
+{
+    static std::map<std::wstring, std::wstring, std::less<>> found;
+    if (const auto known = found.find(letters); known != found.end())
+        return known->second;
+    HDC dc = CreateCompatibleDC(nullptr);
+    std::vector<std::wstring> families;
+    LOGFONTW any {};
+    any.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExW(dc, &any, noteFamily, reinterpret_cast<LPARAM>(&families), 0);
+    std::wstring face;
+    for (const std::wstring& family : families) {
+        HFONT font = CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+            OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, family.c_str());
+        const std::vector<bool> missing = missingGlyphs(dc, font, letters);
+        DeleteObject(font);
+        if (std::none_of(missing.begin(), missing.end(), [](bool m) { return m; })) {
+            face = family;
+            break;
+        }
+    }
+    DeleteDC(dc);
+    found.emplace(letters, face);
+    return face;
 }
 
 } // namespace ui::win32

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -29,7 +30,16 @@ HFONT createControlFont(
 // The face a font resolved to, as the system reports it.
 std::wstring resolvedFace(HFONT font);
 
-// Whether the font has a glyph for every character of the text.
-bool hasGlyphsFor(HFONT font, std::u16string_view text);
+// The same font at another type size, in pixels.
+HFONT sizedFont(HFONT font, int typeSize);
+
+// For each character of the text, whether the font lacks a glyph for it. Blanks,
+// line feeds and surrogate halves have no glyph of their own in any face and never
+// count as lacking.
+std::vector<bool> missingGlyphs(HDC dc, HFONT font, std::wstring_view text);
+
+// The first installed face with a glyph for every one of the letters, or nothing.
+// Windows' own shaping finds such a face for letters a font lacks; wine's does not.
+std::wstring faceWithLetters(std::wstring_view letters);
 
 } // namespace ui::win32

@@ -18,7 +18,6 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"CalculatorOrvi2009";
-constexpr UINT_PTR kTimerId = 1;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 // The box styles are the system's own values.
@@ -27,13 +26,13 @@ static_assert(box::kCritical == MB_ICONERROR && box::kQuestion == MB_ICONQUESTIO
 static_assert(box::kExclamation == MB_ICONWARNING && box::kInformation == MB_ICONINFORMATION);
 static_assert(box::kOk == IDOK && box::kYes == IDYES && box::kNo == IDNO);
 
+} // namespace
+
 // A 0x00BBGGRR colour is a COLORREF already; system colours name their index.
-COLORREF colorRef(std::uint32_t value)
+COLORREF Form1Window::colorRef(std::uint32_t value)
 {
     return color::isSystem(value) ? GetSysColor(static_cast<int>(value & 0xFF)) : value;
 }
-
-} // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
     : instance_(instance)
@@ -95,7 +94,6 @@ Form1Window::~Form1Window()
         DeleteObject(font);
     for (HFONT font : arabicFonts_)
         DeleteObject(font);
-    DeleteObject(narrowFont_);
     DeleteObject(background_);
     DeleteObject(displayBackground_);
     DeleteObject(portrait_);
@@ -144,14 +142,6 @@ RECT Form1Window::pixels(int left, int top, int width, int height) const
         twipsToPixels(top + height, dpi_) };
 }
 
-RECT Form1Window::pictureRect() const
-{
-    const LayoutRow& row = layoutRow(Control::Image1);
-    const int left = static_cast<int>(std::lround(pictureLeftTwips_ * dpi_ / kTwipsPerInch));
-    const RECT home = pixels(row.left, row.top, row.width, row.height);
-    return { left, home.top, left + (home.right - home.left), home.bottom };
-}
-
 void Form1Window::applyDpi(int dpi)
 {
     dpi_ = dpi;
@@ -163,144 +153,31 @@ void Form1Window::applyDpi(int dpi)
         if (row.fontPoints > 0) {
             latinFonts_[i]
                 = createControlFont(faces_.latin, faces_.latinHasArabicCharset, row, dpi);
-            if (faces_.arabic != faces_.latin && row.kind == ControlKind::TextBox
-                && !row.westernCharset)
+            if (faces_.arabic != faces_.latin && row.multiLine)
                 arabicFonts_[i] = createControlFont(faces_.arabic, true, row, dpi);
         }
         if (HWND child = controls_[i]) {
             const RECT r = pixels(row.left, row.top, row.width, row.height);
             MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(latinFonts_[i]), TRUE);
-            updateFontFor(row.id);
+            if (row.multiLine) // the phrase's letters, where the Latin face lacks them
+                SendMessageW(child, kSetFallbackFont, reinterpret_cast<WPARAM>(arabicFonts_[i]), 0);
         }
     }
+    // The clock's form is worked out again at the next tick, for the new size.
+    clockForm_.reset();
+    SendMessageW(control(Control::Text3), kSetTypeSize, 0, 0);
+    // The display's text stops short of the memory box, which stands in front of it.
+    SendMessageW(control(Control::TEXT1), EM_SETMARGINS, EC_RIGHTMARGIN,
+        MAKELPARAM(0, twipsToPixels(indicatorOverlapTwips(), dpi_)));
     fitDisplayText();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-// The display's text stops where the memory indicator begins, and a text wider
-// than what is left is set narrower, down to kNarrowest per cent: every result
-// then shows whole, and a longer typed entry scrolls with the caret in sight.
 void Form1Window::fitDisplayText()
 {
-    constexpr int kNarrowest = 80;
-    HWND display = control(Control::TEXT1);
-    HFONT normal = latinFonts_[index(Control::TEXT1)];
-    const std::wstring text = toWide(this->text(Control::TEXT1));
-    RECT client;
-    GetClientRect(display, &client);
-    const int indicator = twipsToPixels(indicatorOverlapTwips(), dpi_);
-    HDC dc = GetDC(display);
-    const auto widthIn = [&](HFONT font) {
-        const HGDIOBJ old = SelectObject(dc, font);
-        SIZE size {};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, old);
-        return static_cast<int>(size.cx);
-    };
-    const HGDIOBJ old = SelectObject(dc, normal);
-    TEXTMETRICW metrics {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    const int room = client.right - indicator - 2 * metrics.tmAveCharWidth / 3;
-
-    HFONT font = normal;
-    for (int stretch = 100; widthIn(font) > room && stretch > kNarrowest;) {
-        stretch = std::max(kNarrowest, std::min(stretch - 1, stretch * room / widthIn(font)));
-        LOGFONTW narrowed {};
-        GetObjectW(normal, sizeof narrowed, &narrowed);
-        narrowed.lfWidth = metrics.tmAveCharWidth * stretch / 100;
-        if (font != normal)
-            DeleteObject(font); // a try that was still too wide
-        font = CreateFontIndirectW(&narrowed);
-    }
-    ReleaseDC(display, dc);
-    if (reinterpret_cast<HFONT>(SendMessageW(display, WM_GETFONT, 0, 0)) != font)
-        SendMessageW(display, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    // The narrowed font the display held before is let go only once it holds another.
-    if (narrowFont_ && narrowFont_ != font)
-        DeleteObject(narrowFont_);
-    narrowFont_ = font != normal ? font : nullptr;
-    SendMessageW(display, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, indicator));
-}
-
-// A box shows its text in the Latin face unless that lacks some of its letters.
-void Form1Window::updateFontFor(Control id)
-{
-    const std::size_t i = index(id);
-    if (!arabicFonts_[i])
-        return;
-    HFONT font = hasGlyphsFor(latinFonts_[i], text(id)) ? latinFonts_[i] : arabicFonts_[i];
-    if (reinterpret_cast<HFONT>(SendMessageW(controls_[i], WM_GETFONT, 0, 0)) != font)
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
-RECT Form1Window::labelInkRect(Control label) const
-{
-    // A caption may reach below its label's box (descenders in a tight box); the
-    // whole of it is drawn and repainted.
-    const LayoutRow& row = layoutRow(label);
-    RECT box = pixels(row.left, row.top, row.width, row.height);
-    RECT ink = box;
-    HDC dc = GetDC(window_);
-    const HGDIOBJ old = SelectObject(dc, latinFonts_[index(label)]);
-    const std::wstring caption = toWide(row.caption);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &ink,
-        DT_CALCRECT | DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(window_, dc);
-    const int spill = std::max(0L, (ink.right - ink.left) - (box.right - box.left)) / 2 + 1;
-    return { box.left - spill, box.top, box.right + spill, std::max(box.bottom, ink.bottom) };
-}
-
-void Form1Window::drawLabel(HDC dc, const LayoutRow& row)
-{
-    const HGDIOBJ old = SelectObject(dc, latinFonts_[index(row.id)]);
-    SetTextColor(dc, colorRef(foreColors_[index(row.id)]));
-    SetBkMode(dc, TRANSPARENT);
-    RECT box = pixels(row.left, row.top, row.width, row.height);
-    const std::wstring caption = toWide(row.caption);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-        DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
-    SelectObject(dc, old);
-}
-
-void Form1Window::paint()
-{
-    PAINTSTRUCT paint;
-    HDC target = BeginPaint(window_, &paint);
-    const RECT& area = paint.rcPaint;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width > 0 && height > 0) {
-        // Drawn off screen first, so the sliding picture never flickers.
-        HDC dc = CreateCompatibleDC(target);
-        HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-        const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
-        FillRect(dc, &area, background_);
-        for (const LayoutRow& row : layoutRows()) {
-            if (row.kind == ControlKind::Label) {
-                drawLabel(dc, row);
-            } else if (row.kind == ControlKind::Picture && portrait_) {
-                const RECT where = pictureRect();
-                HDC picture = CreateCompatibleDC(dc);
-                const HGDIOBJ oldPicture = SelectObject(picture, portrait_);
-                BITMAP size {};
-                GetObjectW(portrait_, sizeof size, &size);
-                SetStretchBltMode(dc, HALFTONE);
-                StretchBlt(dc, where.left, where.top, where.right - where.left,
-                    where.bottom - where.top, picture, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-                SelectObject(picture, oldPicture);
-                DeleteDC(picture);
-            }
-        }
-        BitBlt(target, area.left, area.top, width, height, dc, area.left, area.top, SRCCOPY);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    EndPaint(window_, &paint);
+    displayFit_.fit(control(Control::TEXT1), latinFonts_[index(Control::TEXT1)],
+        twipsToPixels(indicatorOverlapTwips(), dpi_));
 }
 
 LRESULT Form1Window::controlColors(HDC dc, HWND child)
@@ -325,36 +202,6 @@ void Form1Window::clicked(int id)
         return; // Enter and Escape send IDOK and IDCANCEL, which no key has
     if (const Form1::Handler handler = clickHandlers_[static_cast<std::size_t>(i)])
         (form_.*handler)();
-}
-
-bool Form1Window::handleDialogKey(MSG& message)
-{
-    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
-        return false;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
-        // The system's dialog keys would follow the stacking order, which here
-        // differs from the tab order (the memory box stands in front of the display).
-        const auto order = tabOrder();
-        const int count = static_cast<int>(order.size());
-        const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
-        int at = count - 1;
-        for (int i = 0; i < count; ++i)
-            if (control(order[static_cast<std::size_t>(i)]) == GetFocus())
-                at = i;
-        for (int tries = 1; tries < count; ++tries) {
-            at = (at + step) % count;
-            HWND next = control(order[static_cast<std::size_t>(at)]);
-            if (next && IsWindowVisible(next) && IsWindowEnabled(next)
-                && (GetWindowLongW(next, GWL_STYLE) & WS_TABSTOP)) {
-                SetFocus(next);
-                if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-                    SendMessageW(next, EM_SETSEL, 0, -1);
-                break;
-            }
-        }
-        return true;
-    }
-    return IsDialogMessageW(window_, &message) != FALSE;
 }
 
 LRESULT CALLBACK Form1Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -428,121 +275,6 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-std::u16string Form1Window::text(Control id) const
-{
-    HWND child = control(id);
-    if (!child)
-        return {};
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)), L'\0');
-    GetWindowTextW(child, text.data(), static_cast<int>(text.size()) + 1);
-    return fromWide(text);
-}
-
-// Writes skip unchanged values: the clock and the phrase are rewritten on every
-// tick, and only what really changed should be repainted.
-void Form1Window::setText(Control id, std::u16string_view value)
-{
-    HWND child = control(id);
-    if (!child || text(id) == value)
-        return;
-    const std::wstring text = toWide(value);
-    SetWindowTextW(child, text.c_str());
-    updateFontFor(id);
-    if (id == Control::TEXT1) // the caret after the last character, as after typing
-        SendMessageW(child, EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
-}
-
-// The edit box replaces only the selection at its end, and leaves the caret there.
-void Form1Window::appendText(Control id, std::u16string_view text)
-{
-    HWND child = control(id);
-    const LRESULT length = GetWindowTextLengthW(child);
-    SendMessageW(child, EM_SETSEL, static_cast<WPARAM>(length), length);
-    SendMessageW(child, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(toWide(text).c_str()));
-}
-
-void Form1Window::removeTextEnd(Control id, std::size_t units)
-{
-    HWND child = control(id);
-    const LRESULT length = GetWindowTextLengthW(child);
-    SendMessageW(
-        child, EM_SETSEL, static_cast<WPARAM>(length - static_cast<LRESULT>(units)), length);
-    SendMessageW(child, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
-}
-
-void Form1Window::setFocus(Control id)
-{
-    lastFocus_ = control(id);
-    SetFocus(lastFocus_);
-}
-
-void Form1Window::setVisible(Control id, bool visible)
-{
-    ShowWindow(control(id), visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void Form1Window::setForeColor(Control id, std::uint32_t bgr)
-{
-    if (foreColors_[index(id)] == bgr)
-        return;
-    foreColors_[index(id)] = bgr;
-    const RECT ink = labelInkRect(id);
-    InvalidateRect(window_, &ink, FALSE);
-}
-
-float Form1Window::left(Control id) const
-{
-    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(layoutRow(id).left);
-}
-
-void Form1Window::setLeft(Control id, float twips)
-{
-    if (id != Control::Image1)
-        return; // nothing else moves
-    const RECT before = pictureRect();
-    pictureLeftTwips_ = twips;
-    const RECT after = pictureRect();
-    if (before.left == after.left)
-        return;
-    InvalidateRect(window_, &before, FALSE);
-    InvalidateRect(window_, &after, FALSE);
-}
-
-int Form1Window::messageBox(std::u16string_view text, int style)
-{
-    return MessageBoxW(
-        window_, toWide(text).c_str(), toWide(kApplicationTitle).c_str(), static_cast<UINT>(style));
-}
-
-void Form1Window::quit()
-{
-    KillTimer(window_, kTimerId);
-    DestroyWindow(window_);
-}
-
-// Where the user's long time would not show whole in the clock's two lines at
-// every hour, the 24-hour time without a day-half name takes its place; worked
-// out on the first tick, with the box's own font and width.
-std::u16string Form1Window::currentDateTimeText() const
-{
-    if (!clockTimeFlags_) {
-        SYSTEMTIME widest {};
-        widest.wYear = 2026;
-        widest.wMonth = 12;
-        widest.wDay = 28;
-        widest.wMinute = widest.wSecond = 58;
-        clockTimeFlags_ = 0;
-        for (const WORD hour : { 10, 22 }) {
-            widest.wHour = hour;
-            if (displayBoxLineCount(control(Control::Text3), generalDateText(widest)) > 2)
-                clockTimeFlags_ = TIME_FORCE24HOURFORMAT | TIME_NOTIMEMARKER;
-        }
-    }
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return generalDateText(now, *clockTimeFlags_);
 }
 
 } // namespace ui::win32

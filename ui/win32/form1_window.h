@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clock_text.h"
+#include "display_fit.h"
 #include "fonts.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
@@ -46,13 +48,14 @@ public:
     std::u16string currentDateTimeText() const override;
 
 private:
+    static constexpr UINT_PTR kTimerId = 1;
     static constexpr std::size_t index(Control id) { return static_cast<std::size_t>(id); }
+    static COLORREF colorRef(std::uint32_t value);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
     void applyDpi(int dpi);
-    void updateFontFor(Control id);
     void fitDisplayText();
     RECT pixels(int left, int top, int width, int height) const;
     RECT pictureRect() const;
@@ -68,7 +71,7 @@ private:
     std::array<HWND, kControlCount> controls_ {};
     std::array<HFONT, kControlCount> latinFonts_ {};
     std::array<HFONT, kControlCount> arabicFonts_ {};
-    HFONT narrowFont_ = nullptr; // the display's, for a text wider than its room
+    DisplayFit displayFit_;
     std::array<std::uint32_t, kControlCount> foreColors_ {};
     std::array<Form1::Handler, kControlCount> clickHandlers_ {};
     FontFaces faces_;
@@ -77,8 +80,8 @@ private:
     HBITMAP portrait_ = nullptr;
     HWND lastFocus_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
-    float pictureLeftTwips_ = 0; // kept unrounded: the picture moves in twips
-    mutable std::optional<DWORD> clockTimeFlags_;
+    float pictureLeftTwips_ = 0;                 // kept unrounded: the picture moves in twips
+    mutable std::optional<ClockForm> clockForm_; // worked out on the first tick
     Form1 form_;
 };
 

@@ -1,0 +1,35 @@
+#include "form1_window.h"
+
+namespace ui::win32 {
+
+bool Form1Window::handleDialogKey(MSG& message)
+{
+    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+        return false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        // The system's dialog keys would follow the stacking order, which here
+        // differs from the tab order (the memory box stands in front of the display).
+        const auto order = tabOrder();
+        const int count = static_cast<int>(order.size());
+        const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
+        int at = count - 1;
+        for (int i = 0; i < count; ++i)
+            if (control(order[static_cast<std::size_t>(i)]) == GetFocus())
+                at = i;
+        for (int tries = 1; tries < count; ++tries) {
+            at = (at + step) % count;
+            HWND next = control(order[static_cast<std::size_t>(at)]);
+            if (next && IsWindowVisible(next) && IsWindowEnabled(next)
+                && (GetWindowLongW(next, GWL_STYLE) & WS_TABSTOP)) {
+                SetFocus(next);
+                if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                    SendMessageW(next, EM_SETSEL, 0, -1);
+                break;
+            }
+        }
+        return true;
+    }
+    return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+} // namespace ui::win32
