@@ -35,6 +35,13 @@ case "$machine" in
 esac
 [[ -x $wine ]] || { echo "wine-run: $wine is missing (scripts/install-deps.sh --windows)" >&2; exit 2; }
 
+# Without a display, everything below runs on a virtual X server: the wine server
+# that the font step starts serves the program too, so both must see one display.
+if [[ -z "${DISPLAY:-}" ]]; then
+  exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
+    "${BASH_SOURCE[0]}" "$program" "$@"
+fi
+
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/calculatororvi2009/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}" # no Mono or Gecko installers
@@ -57,8 +64,4 @@ if [[ -n "${FONTCONFIG_FILE:-}" && -d "$WINEPREFIX" ]]; then
   rm -f "$forget"
 fi
 
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
-    "$wine" "$program" "$@"
-fi
 exec "$wine" "$program" "$@"

@@ -300,7 +300,15 @@ void expectWholeDisplay(const Calculator& calc)
 // 192 dpi in turn (the prefix's setting is put back).
 TEST(Program, WholeAtEveryDpi)
 {
-    const DWORD before = logPixels();
+    // Put back however the test ends, so that no later run starts at another dpi.
+    struct Restore {
+        DWORD dpi = logPixels();
+        ~Restore()
+        {
+            if (underWine())
+                setLogPixels(dpi);
+        }
+    } restore;
     HDC screen = GetDC(nullptr);
     const DWORD screenDpi = static_cast<DWORD>(GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
@@ -335,8 +343,6 @@ TEST(Program, WholeAtEveryDpi)
         PostMessageW(off, BM_CLICK, 0, 0);
         EXPECT_EQ(calculator.exitCode(), 0U);
     }
-    if (underWine())
-        setLogPixels(before);
 }
 
 TEST(Program, KeysBoxesAndTicks)
