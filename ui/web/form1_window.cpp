@@ -115,9 +115,6 @@ void Form1Window::removeTextEnd(Control id, std::size_t units)
         displayEdited();
 }
 
-// The display's text stops where the memory box begins. A result shows whole: set
-// narrower, then smaller as well; a longer typed entry is set narrower as far as
-// that goes and scrolls, its end in sight.
 // Text laid out in a stand-in face, before the page's own had arrived, is laid out
 // again in it.
 void Form1Window::facesLoaded()
@@ -127,6 +124,9 @@ void Form1Window::facesLoaded()
     displayEdited();
 }
 
+// The display's text stops where the memory box begins. A result shows whole: set
+// narrower, then smaller as well; a longer typed entry is set narrower as far as
+// that goes and scrolls, its end in sight.
 void Form1Window::displayEdited()
 {
     const DisplayScale scale = displayScale(page::text(Control::TEXT1), page::room(Control::TEXT1),
