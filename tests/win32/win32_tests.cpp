@@ -444,6 +444,44 @@ TEST(Program, KeysBoxesAndTicks)
     EXPECT_EQ(calc.exitCode(), 0U);
 }
 
+// The banner as the ticks leave it, each drawing only what changed, is what a
+// whole redraw shows: nothing stale where a line of the clock, a label or the
+// picture was. Compared just after a tick that changed the clock, well before the
+// next.
+TEST(Program, TicksLeaveWhatAWholeRedrawShows)
+{
+    Calculator calc;
+    ASSERT_TRUE(calc.window());
+    HWND clock = calc.control(Control::Text3);
+    RECT display {};
+    GetWindowRect(calc.control(Control::TEXT1), &display);
+    MapWindowPoints(nullptr, calc.window(), reinterpret_cast<POINT*>(&display), 2);
+    const auto banner = [&] { // the rows above the display, whose caret blinks
+        SIZE size {};
+        std::vector<std::uint32_t> pixels = insideOf(calc.window(), size);
+        pixels.resize(static_cast<std::size_t>(size.cx * display.top));
+        return pixels;
+    };
+    int compared = 0;
+    for (int tries = 0; tries < 20 && compared < 6; ++tries) {
+        const std::wstring shown = textOf(clock);
+        ASSERT_TRUE(waitFor([&] { return textOf(clock) != shown; }, 3s));
+        const auto ticked = std::chrono::steady_clock::now();
+        std::this_thread::sleep_for(100ms);
+        const std::vector<std::uint32_t> drawn = banner();
+        RedrawWindow(
+            calc.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageTimeoutW(calc.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
+        std::this_thread::sleep_for(50ms);
+        const std::vector<std::uint32_t> redrawn = banner();
+        if (std::chrono::steady_clock::now() - ticked > 400ms)
+            continue; // the next tick may have come in between
+        EXPECT_TRUE(drawn == redrawn) << "stale pixels after the clock's change " << compared;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 6);
+}
+
 std::wstring versionString(const std::vector<char>& record, const wchar_t* name)
 {
     void* value = nullptr;

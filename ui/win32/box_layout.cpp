@@ -18,7 +18,8 @@ namespace {
 // the top of its line: room for Latin and Arabic letters alike.
 constexpr double kLinePitch = 1.2;
 constexpr double kBaseline = 0.9;
-constexpr int kSpare = 1; // pixels between the ink and the box's edge
+constexpr int kSpare = 1;              // pixels between the ink and the box's edge
+constexpr wchar_t kSeparator = 0xFFFF; // a noncharacter: in no text, so it parts a key's fields
 
 bool isRightToLeft(std::wstring_view line)
 {
@@ -69,65 +70,129 @@ bool isNeutral(wchar_t c) { return c == L' ' || c == L'\n' || (c >= 0xD800 && c 
 
 } // namespace
 
-BoxLayout::BoxLayout(std::wstring_view text, HFONT face, HFONT fallback, int typeSize, SIZE room)
-    : text_(text)
-    , typeSize_(typeSize)
-{
-    // Measured and inked on a white canvas the box's size with a type size to
-    // spare all round, so that ink beyond the box is seen too.
-    const int spare = typeSize;
-    BITMAPINFO info {};
-    info.bmiHeader = { sizeof info.bmiHeader, room.cx + 2 * spare, -(room.cy + 2 * spare), 1, 32,
-        BI_RGB, 0, 0, 0, 0, 0 };
-    void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldBitmap = SelectObject(dc, canvas);
-    const HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
+BoxMeasures::BoxMeasures() = default;
 
-    fonts_.emplace_back(sizedFont(face, typeSize));
-    if (fallback)
-        fonts_.emplace_back(sizedFont(fallback, typeSize));
-    assignFonts(dc, fallback);
-    for (const Font& font : fonts_) {
-        SelectObject(dc, font.get());
+BoxMeasures::~BoxMeasures()
+{
+    if (dc_) {
+        SelectObject(dc_, oldBitmap_);
+        DeleteDC(dc_);
+    }
+    DeleteObject(bitmap_);
+}
+
+HFONT BoxMeasures::font(LOGFONTW logical, int typeSize)
+{
+    logical.lfHeight = -typeSize;
+    logical.lfWidth = 0;
+    std::wstring key = logical.lfFaceName;
+    key += { kSeparator, static_cast<wchar_t>(logical.lfCharSet),
+        static_cast<wchar_t>(logical.lfWeight), static_cast<wchar_t>(logical.lfItalic),
+        static_cast<wchar_t>(typeSize) };
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        HFONT made = CreateFontIndirectW(&logical);
+        HDC dc = canvas({ 1, 1 });
+        const HGDIOBJ old = SelectObject(dc, made);
         TEXTMETRICW metrics {};
         GetTextMetricsW(dc, &metrics);
-        ascents_.push_back(metrics.tmAscent);
+        SelectObject(dc, old);
+        found = fonts_.emplace(key, SizedFont { decltype(SizedFont::font)(made), metrics.tmAscent })
+                    .first;
     }
+    return found->second.font.get();
+}
+
+int BoxMeasures::ascent(HFONT font)
+{
+    for (const auto& [key, sized] : fonts_)
+        if (sized.font.get() == font)
+            return sized.ascent;
+    return 0;
+}
+
+BoxMeasures::Piece& BoxMeasures::piece(const std::wstring& key)
+{
+    // A box sees a few texts a day; a bound keeps a box that is fed many from growing.
+    constexpr std::size_t kMostPieces = 512;
+    if (pieces_.size() >= kMostPieces && pieces_.find(key) == pieces_.end())
+        pieces_.clear();
+    return pieces_[key];
+}
+
+HDC BoxMeasures::canvas(SIZE size)
+{
+    if (!dc_) {
+        dc_ = CreateCompatibleDC(nullptr);
+        SetBkMode(dc_, TRANSPARENT);
+        SetTextColor(dc_, RGB(0, 0, 0));
+    }
+    if (size.cx > canvasSize_.cx || size.cy > canvasSize_.cy) {
+        canvasSize_ = { std::max(size.cx, canvasSize_.cx), std::max(size.cy, canvasSize_.cy) };
+        BITMAPINFO info {};
+        info.bmiHeader = { sizeof info.bmiHeader, canvasSize_.cx, -canvasSize_.cy, 1, 32, BI_RGB, 0,
+            0, 0, 0, 0 };
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = SelectObject(dc_, bitmap);
+        if (!oldBitmap_)
+            oldBitmap_ = old;
+        DeleteObject(bitmap_);
+        bitmap_ = bitmap;
+        pixels_ = static_cast<std::uint32_t*>(bits);
+    }
+    return dc_;
+}
+
+BoxLayout::BoxLayout(std::wstring_view text, HFONT face, HFONT fallback, int typeSize, SIZE room,
+    BoxMeasures& measures)
+    : text_(text)
+    , typeSize_(typeSize)
+    , measures_(measures)
+{
+    for (HFONT font : { face, fallback }) {
+        if (!font)
+            continue;
+        LOGFONTW logical {};
+        GetObjectW(font, sizeof logical, &logical);
+        addFont(logical);
+    }
+    assignFonts(measures_.canvas({ 1, 1 }), fallback != nullptr);
 
     const std::u16string wrapped = fromWide(text_);
     for (const TextLine& line :
         wrapText(wrapped, room.cx - 2 * kSpare, [&](std::u16string_view piece) {
-            return width(dc, static_cast<std::size_t>(piece.data() - wrapped.data()), piece.size());
+            return *measured(static_cast<std::size_t>(piece.data() - wrapped.data()), piece.size())
+                        .width;
         }))
         lines_.push_back({ line.start, line.length });
-    whole_ = place(dc, room) && lines_.size() <= kBoxLines;
+    whole_ = place(room) && lines_.size() <= kBoxLines;
     for (const Line& line : lines_) {
         const std::size_t end = line.start + line.length;
         if (end < text_.size() && text_[end] != L' ' && text_[end] != L'\n')
             whole_ = false; // a word broken where it did not fit
     }
+}
 
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteDC(dc);
-    DeleteObject(canvas);
+void BoxLayout::addFont(const LOGFONTW& logical)
+{
+    fonts_.push_back(measures_.font(logical, typeSize_));
+    std::wstring name = logical.lfFaceName;
+    name += static_cast<wchar_t>(logical.lfCharSet);
+    faceNames_.push_back(std::move(name));
 }
 
 // Each character gets the first of the box's fonts that has it, or a face found
 // for it. A right-to-left paragraph is shaped in one face: its letters join.
-void BoxLayout::assignFonts(HDC dc, HFONT fallback)
+void BoxLayout::assignFonts(HDC dc, bool hasFallback)
 {
     fontOf_.assign(text_.size(), 0);
-    std::vector<bool> missing = missingGlyphs(dc, fonts_[0].get(), text_);
+    std::vector<bool> missing = missingGlyphs(dc, fonts_[0], text_);
     if (std::none_of(missing.begin(), missing.end(), [](bool m) { return m; }))
         return;
     std::wstring lacking;
-    if (fallback) {
-        const std::vector<bool> alsoMissing = missingGlyphs(dc, fonts_[1].get(), text_);
+    if (hasFallback) {
+        const std::vector<bool> alsoMissing = missingGlyphs(dc, fonts_[1], text_);
         for (std::size_t i = 0; i < text_.size(); ++i) {
             if (missing[i] && alsoMissing[i])
                 lacking += text_[i];
@@ -143,11 +208,11 @@ void BoxLayout::assignFonts(HDC dc, HFONT fallback)
         const std::wstring face = faceWithLetters(lacking);
         if (!face.empty()) {
             LOGFONTW logical {};
-            GetObjectW(fonts_[0].get(), sizeof logical, &logical);
+            GetObjectW(fonts_[0], sizeof logical, &logical);
             logical.lfCharSet = DEFAULT_CHARSET;
             face.copy(logical.lfFaceName, LF_FACESIZE - 1);
             logical.lfFaceName[std::min<std::size_t>(face.size(), LF_FACESIZE - 1)] = L'\0';
-            fonts_.emplace_back(CreateFontIndirectW(&logical));
+            addFont(logical);
             for (std::size_t i = 0; i < text_.size(); ++i)
                 if (missing[i] && fontOf_[i] == 0)
                     fontOf_[i] = fonts_.size() - 1;
@@ -185,69 +250,100 @@ void BoxLayout::forEachRun(std::size_t start, std::size_t length, Step step) con
     }
 }
 
-int BoxLayout::width(HDC dc, std::size_t start, std::size_t length) const
+// What identifies a piece's shape: its type size, and each run's face and text.
+std::wstring BoxLayout::keyOf(std::size_t start, std::size_t length) const
 {
-    int total = 0;
+    std::wstring key(1, static_cast<wchar_t>(typeSize_));
     forEachRun(start, length, [&](std::size_t font, std::wstring_view run) {
-        SelectObject(dc, fonts_[font].get());
-        total += ShapedRun(dc, run).width();
+        key += faceNames_[font];
+        key += kSeparator;
+        key += run;
+        key += kSeparator;
     });
-    return total;
+    return key;
 }
 
-void BoxLayout::drawLine(HDC dc, std::size_t line, int x, int baseline) const
+BoxMeasures::Piece& BoxLayout::measured(std::size_t start, std::size_t length) const
 {
-    forEachRun(
-        lines_[line].start, lines_[line].length, [&](std::size_t font, std::wstring_view run) {
-            SelectObject(dc, fonts_[font].get());
-            const ShapedRun shaped(dc, run);
-            // Uniscribe puts the top of the font's cell at y.
-            shaped.draw(x, baseline - ascents_[font]);
-            x += shaped.width();
+    BoxMeasures::Piece& piece = measures_.piece(keyOf(start, length));
+    if (!piece.width) {
+        HDC dc = measures_.canvas({ 1, 1 });
+        int total = 0;
+        forEachRun(start, length, [&](std::size_t font, std::wstring_view run) {
+            SelectObject(dc, fonts_[font]);
+            total += ShapedRun(dc, run).width();
         });
+        piece.width = total;
+    }
+    return piece;
 }
 
-// The ink of one line drawn at x and baseline, in the box's coordinates.
-RECT BoxLayout::ink(HDC dc, std::size_t line, int x, int baseline, const RECT& canvas) const
+void BoxLayout::drawPiece(HDC dc, std::size_t start, std::size_t length, int x, int baseline) const
 {
-    DIBSECTION section {};
-    GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section);
-    auto* pixels = static_cast<std::uint32_t*>(section.dsBm.bmBits);
-    const int columns = canvas.right - canvas.left;
-    const int rows = canvas.bottom - canvas.top;
-    std::fill(pixels, pixels + columns * rows, 0x00FFFFFFU);
-    drawLine(dc, line, x - canvas.left, baseline - canvas.top);
-    GdiFlush();
-    RECT found { columns, rows, 0, 0 };
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            if ((pixels[row * columns + column] & 0x00FFFFFFU) != 0x00FFFFFFU) {
-                found.left = std::min<LONG>(found.left, column);
-                found.right = std::max<LONG>(found.right, column + 1);
-                found.top = std::min<LONG>(found.top, row);
-                found.bottom = std::max<LONG>(found.bottom, row + 1);
-            }
-    OffsetRect(&found, canvas.left, canvas.top);
-    return found;
+    forEachRun(start, length, [&](std::size_t font, std::wstring_view run) {
+        SelectObject(dc, fonts_[font]);
+        const ShapedRun shaped(dc, run);
+        // Uniscribe puts the top of the font's cell at y.
+        shaped.draw(x, baseline - measures_.ascent(fonts_[font]));
+        x += shaped.width();
+    });
+}
+
+// The ink of a line from its pen's start on the baseline: drawn in black on a
+// white canvas with three type sizes to spare all round (Arabic faces reach far
+// above and below their type size), and looked for.
+const RECT& BoxLayout::ink(std::size_t line) const
+{
+    BoxMeasures::Piece& piece = measured(lines_[line].start, lines_[line].length);
+    if (!piece.ink) {
+        const int spare = 3 * typeSize_;
+        const SIZE size { *piece.width + 2 * spare, 2 * spare };
+        HDC dc = measures_.canvas(size);
+        const HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
+        const LONG stride = measures_.canvasSize().cx;
+        std::uint32_t* pixels = measures_.canvasPixels();
+        std::fill(pixels, pixels + stride * measures_.canvasSize().cy, 0x00FFFFFFU);
+        drawPiece(dc, lines_[line].start, lines_[line].length, spare, spare);
+        SelectObject(dc, oldFont);
+        GdiFlush();
+        RECT found { size.cx, size.cy, 0, 0 };
+        for (LONG row = 0; row < size.cy; ++row)
+            for (LONG column = 0; column < size.cx; ++column)
+                if ((pixels[row * stride + column] & 0x00FFFFFFU) != 0x00FFFFFFU) {
+                    found.left = std::min(found.left, column);
+                    found.right = std::max(found.right, column + 1);
+                    found.top = std::min(found.top, row);
+                    found.bottom = std::max(found.bottom, row + 1);
+                }
+        if (found.right > found.left)
+            OffsetRect(&found, -spare, -spare);
+        else
+            found = {};
+        piece.ink = found;
+    }
+    return *piece.ink;
 }
 
 // Lines centred, the first baseline at its place in the box; then moved up or
 // down as a block, and each sideways, as far as their ink needs. False where the
 // ink cannot be kept inside.
-bool BoxLayout::place(HDC dc, SIZE room)
+bool BoxLayout::place(SIZE room)
 {
     const int pitch = static_cast<int>(std::lround(typeSize_ * kLinePitch));
     const int first = static_cast<int>(std::lround(typeSize_ * kBaseline));
-    const RECT canvas { -typeSize_, -typeSize_, room.cx + typeSize_, room.cy + typeSize_ };
     std::vector<RECT> inks;
     RECT block { room.cx, room.cy, 0, 0 };
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int baseline = first + static_cast<int>(i) * pitch;
-        const int x = (room.cx - width(dc, lines_[i].start, lines_[i].length)) / 2;
+        const int x = (room.cx - *measured(lines_[i].start, lines_[i].length).width) / 2;
         placed_.push_back({ x, baseline });
-        inks.push_back(ink(dc, i, x, baseline, canvas));
-        block.top = std::min(block.top, inks.back().top);
-        block.bottom = std::max(block.bottom, inks.back().bottom);
+        RECT inked = ink(i);
+        if (!IsRectEmpty(&inked)) {
+            OffsetRect(&inked, x, baseline);
+            block.top = std::min(block.top, inked.top);
+            block.bottom = std::max(block.bottom, inked.bottom);
+        }
+        inks.push_back(inked);
     }
     bool inside = true;
     const auto shift = [&](LONG low, LONG high, LONG limit) {
@@ -262,18 +358,42 @@ bool BoxLayout::place(HDC dc, SIZE room)
     const int down = block.bottom > block.top ? shift(block.top, block.bottom, room.cy) : 0;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         placed_[i].baseline += down;
-        if (inks[i].right > inks[i].left)
-            placed_[i].x += shift(inks[i].left, inks[i].right, room.cx);
+        if (IsRectEmpty(&inks[i]))
+            continue;
+        const int sideways = shift(inks[i].left, inks[i].right, room.cx);
+        placed_[i].x += sideways;
+        OffsetRect(&inks[i], sideways, down);
     }
+    inks_ = std::move(inks);
     return inside;
 }
 
-void BoxLayout::draw(HDC dc) const
+void BoxLayout::draw(HDC dc, const RECT& area) const
 {
     const HGDIOBJ old = GetCurrentObject(dc, OBJ_FONT);
+    RECT common;
     for (std::size_t i = 0; i < lines_.size(); ++i)
-        drawLine(dc, i, placed_[i].x, placed_[i].baseline);
+        if (IntersectRect(&common, &inks_[i], &area))
+            drawPiece(dc, lines_[i].start, lines_[i].length, placed_[i].x, placed_[i].baseline);
     SelectObject(dc, old);
+}
+
+RECT BoxLayout::changedFrom(const BoxLayout& before) const
+{
+    RECT area {};
+    for (std::size_t i = 0; i < std::max(lines_.size(), before.lines_.size()); ++i) {
+        const bool inBoth = i < lines_.size() && i < before.lines_.size();
+        if (inBoth && placed_[i].x == before.placed_[i].x
+            && placed_[i].baseline == before.placed_[i].baseline
+            && keyOf(lines_[i].start, lines_[i].length)
+                == before.keyOf(before.lines_[i].start, before.lines_[i].length))
+            continue;
+        if (i < lines_.size())
+            UnionRect(&area, &area, &inks_[i]);
+        if (i < before.lines_.size())
+            UnionRect(&area, &area, &before.inks_[i]);
+    }
+    return area;
 }
 
 } // namespace ui::win32

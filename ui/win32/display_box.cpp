@@ -1,6 +1,7 @@
 #include "display_box.h"
 
 #include "box_layout.h"
+#include "paint_buffer.h"
 #include "ui/text_fit.h"
 
 #include <cmath>
@@ -18,7 +19,9 @@ struct BoxState {
     HFONT font = nullptr;
     HFONT fallback = nullptr;
     int typeSize = 0;
+    BoxMeasures measures;
     std::optional<BoxLayout> layout;
+    PaintBuffer buffer;
 };
 
 BoxState& stateOf(HWND box)
@@ -55,9 +58,10 @@ const BoxLayout* layoutOf(HWND box)
         const int own = typeSizeOf(state.font);
         int size = state.typeSize ? state.typeSize : own;
         const int smallest = static_cast<int>(std::ceil(own * kSmallestBoxTypeShare));
-        state.layout.emplace(text, state.font, state.fallback, size, roomOf(box));
+        state.layout.emplace(text, state.font, state.fallback, size, roomOf(box), state.measures);
         while (!state.typeSize && !state.layout->whole() && size > smallest)
-            state.layout.emplace(text, state.font, state.fallback, --size, roomOf(box));
+            state.layout.emplace(
+                text, state.font, state.fallback, --size, roomOf(box), state.measures);
     }
     return state.layout ? &*state.layout : nullptr;
 }
@@ -68,26 +72,39 @@ void changed(HWND box)
     InvalidateRect(box, nullptr, FALSE);
 }
 
+// A new text repaints only the lines that differ: a clock's date stays put while
+// its time changes every second.
+void textChanged(HWND box)
+{
+    BoxState& state = stateOf(box);
+    if (!state.layout)
+        return changed(box);
+    const BoxLayout before = std::move(*state.layout);
+    state.layout.reset();
+    if (const BoxLayout* after = layoutOf(box)) {
+        const RECT area = after->changedFrom(before);
+        if (!IsRectEmpty(&area))
+            InvalidateRect(box, &area, FALSE);
+    }
+}
+
 void paint(HWND box)
 {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(box, &paint);
-    RECT client;
-    GetClientRect(box, &client);
-    // Drawn off screen first: the clock is redrawn twice a second and must not flicker.
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    const HBRUSH background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box),
-        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
-    FillRect(dc, &client, background ? background : GetSysColorBrush(COLOR_WINDOW));
-    SetBkMode(dc, TRANSPARENT);
-    if (const BoxLayout* layout = layoutOf(box))
-        layout->draw(dc);
-    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    const RECT& area = paint.rcPaint;
+    if (!IsRectEmpty(&area)) {
+        // Drawn off screen first: the clock is redrawn every second and must not flicker.
+        PaintBuffer& buffer = stateOf(box).buffer;
+        HDC dc = buffer.begin(target, area);
+        const HBRUSH background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box),
+            WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
+        FillRect(dc, &area, background ? background : GetSysColorBrush(COLOR_WINDOW));
+        SetBkMode(dc, TRANSPARENT);
+        if (const BoxLayout* layout = layoutOf(box))
+            layout->draw(dc, area);
+        buffer.end();
+    }
     EndPaint(box, &paint);
 }
 
@@ -141,11 +158,12 @@ LRESULT CALLBACK displayBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         changed(box);
         return 0;
     case WM_SIZE:
+        stateOf(box).buffer.keep({ LOWORD(lParam), HIWORD(lParam) });
         changed(box);
         return 0;
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcW(box, message, wParam, lParam);
-        changed(box);
+        textChanged(box);
         return result;
     }
     case EM_GETLINECOUNT: {
@@ -168,8 +186,9 @@ int displayBoxTypeSize(HWND box) { return typeSizeOf(stateOf(box).font); }
 
 bool displayBoxShowsWhole(HWND box, std::wstring_view text, int typeSize)
 {
-    const BoxState& state = stateOf(box);
-    return BoxLayout(text, state.font, state.fallback, typeSize, roomOf(box)).whole();
+    BoxState& state = stateOf(box);
+    return BoxLayout(text, state.font, state.fallback, typeSize, roomOf(box), state.measures)
+        .whole();
 }
 
 void registerDisplayBoxClass(HINSTANCE instance)

@@ -90,15 +90,6 @@ std::wstring resolvedFace(HFONT font)
     return face;
 }
 
-HFONT sizedFont(HFONT font, int typeSize)
-{
-    LOGFONTW logical {};
-    GetObjectW(font, sizeof logical, &logical);
-    logical.lfHeight = -typeSize;
-    logical.lfWidth = 0;
-    return CreateFontIndirectW(&logical);
-}
-
 std::vector<bool> missingGlyphs(HDC dc, HFONT font, std::wstring_view text)
 {
     std::vector<bool> missing(text.size());

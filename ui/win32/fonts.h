@@ -30,9 +30,6 @@ HFONT createControlFont(
 // The face a font resolved to, as the system reports it.
 std::wstring resolvedFace(HFONT font);
 
-// The same font at another type size, in pixels.
-HFONT sizedFont(HFONT font, int typeSize);
-
 // For each character of the text, whether the font lacks a glyph for it. Blanks,
 // line feeds and surrogate halves have no glyph of their own in any face and never
 // count as lacking.

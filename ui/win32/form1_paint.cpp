@@ -4,11 +4,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // The window's own surface: the credit labels and the sliding portrait, drawn
 // off screen and copied in one go.
 
 namespace ui::win32 {
+
+namespace {
+
+bool overlaps(const RECT& a, const RECT& b)
+{
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+} // namespace
 
 RECT Form1Window::pictureRect() const
 {
@@ -18,7 +29,7 @@ RECT Form1Window::pictureRect() const
     return { left, home.top, left + (home.right - home.left), home.bottom };
 }
 
-RECT Form1Window::labelInkRect(Control label) const
+RECT Form1Window::measureLabelInk(Control label) const
 {
     // A caption may reach below its label's box (descenders in a tight box); the
     // whole of it is drawn and repainted.
@@ -48,40 +59,93 @@ void Form1Window::drawLabel(HDC dc, const LayoutRow& row)
     SelectObject(dc, old);
 }
 
+// The portrait at the size it is drawn, scaled once for each dpi: it slides on
+// every tick, and scaling it anew each time would cost more than the rest of the
+// window's drawing.
+void Form1Window::scalePortrait()
+{
+    DeleteObject(scaledPortrait_);
+    scaledPortrait_ = nullptr;
+    if (!portrait_)
+        return;
+    const RECT where = pictureRect();
+    HDC screen = GetDC(window_);
+    HDC scaled = CreateCompatibleDC(screen);
+    scaledPortrait_
+        = CreateCompatibleBitmap(screen, where.right - where.left, where.bottom - where.top);
+    ReleaseDC(window_, screen);
+    const HGDIOBJ oldScaled = SelectObject(scaled, scaledPortrait_);
+    const HGDIOBJ oldSource = SelectObject(sourceDc_, portrait_);
+    BITMAP size {};
+    GetObjectW(portrait_, sizeof size, &size);
+    SetStretchBltMode(scaled, HALFTONE);
+    StretchBlt(scaled, 0, 0, where.right - where.left, where.bottom - where.top, sourceDc_, 0, 0,
+        size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(sourceDc_, oldSource);
+    SelectObject(scaled, oldScaled);
+    DeleteDC(scaled);
+}
+
+// The labels over the window's background, drawn once for each set of colours
+// they are shown in: the banner cycles them through a handful, and copying the
+// drawn captions costs a fraction of drawing them.
+HBITMAP Form1Window::labelBand()
+{
+    std::vector<std::uint32_t> colors;
+    for (const LayoutRow& row : layoutRows())
+        if (row.kind == ControlKind::Label)
+            colors.push_back(foreColors_[index(row.id)]);
+    for (const LabelBand& band : labelBands_)
+        if (band.colors == colors)
+            return band.bitmap;
+    constexpr std::size_t kMostBands = 8; // the banner shows five
+    if (labelBands_.size() >= kMostBands)
+        forgetLabelBands();
+    HDC screen = GetDC(window_);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, labelBandRect_.right - labelBandRect_.left,
+        labelBandRect_.bottom - labelBandRect_.top);
+    ReleaseDC(window_, screen);
+    const HGDIOBJ old = SelectObject(sourceDc_, bitmap);
+    SetViewportOrgEx(sourceDc_, -labelBandRect_.left, -labelBandRect_.top, nullptr);
+    FillRect(sourceDc_, &labelBandRect_, background_);
+    for (const LayoutRow& row : layoutRows())
+        if (row.kind == ControlKind::Label)
+            drawLabel(sourceDc_, row);
+    SetViewportOrgEx(sourceDc_, 0, 0, nullptr);
+    SelectObject(sourceDc_, old);
+    labelBands_.push_back({ std::move(colors), bitmap });
+    return bitmap;
+}
+
+void Form1Window::forgetLabelBands()
+{
+    for (const LabelBand& band : labelBands_)
+        DeleteObject(band.bitmap);
+    labelBands_.clear();
+}
+
+void Form1Window::copyImage(HDC dc, HBITMAP image, const RECT& where)
+{
+    const HGDIOBJ old = SelectObject(sourceDc_, image);
+    BitBlt(dc, where.left, where.top, where.right - where.left, where.bottom - where.top, sourceDc_,
+        0, 0, SRCCOPY);
+    SelectObject(sourceDc_, old);
+}
+
 void Form1Window::paint()
 {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window_, &paint);
     const RECT& area = paint.rcPaint;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width > 0 && height > 0) {
-        // Drawn off screen first, so the sliding picture never flickers.
-        HDC dc = CreateCompatibleDC(target);
-        HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-        const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
+    if (!IsRectEmpty(&area)) {
+        HDC dc = paintBuffer_.begin(target, area);
         FillRect(dc, &area, background_);
-        for (const LayoutRow& row : layoutRows()) {
-            if (row.kind == ControlKind::Label) {
-                drawLabel(dc, row);
-            } else if (row.kind == ControlKind::Picture && portrait_) {
-                const RECT where = pictureRect();
-                HDC picture = CreateCompatibleDC(dc);
-                const HGDIOBJ oldPicture = SelectObject(picture, portrait_);
-                BITMAP size {};
-                GetObjectW(portrait_, sizeof size, &size);
-                SetStretchBltMode(dc, HALFTONE);
-                StretchBlt(dc, where.left, where.top, where.right - where.left,
-                    where.bottom - where.top, picture, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-                SelectObject(picture, oldPicture);
-                DeleteDC(picture);
-            }
-        }
-        BitBlt(target, area.left, area.top, width, height, dc, area.left, area.top, SRCCOPY);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+        // The labels lie under the picture, as in the table's stacking.
+        if (overlaps(labelBandRect_, area))
+            copyImage(dc, labelBand(), labelBandRect_);
+        if (const RECT where = pictureRect(); scaledPortrait_ && overlaps(where, area))
+            copyImage(dc, scaledPortrait_, where);
+        paintBuffer_.end();
     }
     EndPaint(window_, &paint);
 }

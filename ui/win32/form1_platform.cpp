@@ -65,8 +65,7 @@ void Form1Window::setForeColor(Control id, std::uint32_t bgr)
     if (foreColors_[index(id)] == bgr)
         return;
     foreColors_[index(id)] = bgr;
-    const RECT ink = labelInkRect(id);
-    InvalidateRect(window_, &ink, FALSE);
+    InvalidateRect(window_, &labelInk_[index(id)], FALSE);
 }
 
 float Form1Window::left(Control id) const

@@ -59,6 +59,7 @@ Form1Window::Form1Window(HINSTANCE instance)
     const WindowRow& row = windowRow();
     background_ = CreateSolidBrush(colorRef(row.background));
     displayBackground_ = CreateSolidBrush(colorRef(layoutRow(Control::TEXT1).background));
+    sourceDc_ = CreateCompatibleDC(nullptr);
     portrait_ = static_cast<HBITMAP>(LoadImageW(
         instance, MAKEINTRESOURCEW(IDB_PORTRAIT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
@@ -97,6 +98,9 @@ Form1Window::~Form1Window()
     DeleteObject(background_);
     DeleteObject(displayBackground_);
     DeleteObject(portrait_);
+    DeleteObject(scaledPortrait_);
+    forgetLabelBands();
+    DeleteDC(sourceDc_);
 }
 
 void Form1Window::show(int showCommand)
@@ -145,6 +149,7 @@ RECT Form1Window::pixels(int left, int top, int width, int height) const
 void Form1Window::applyDpi(int dpi)
 {
     dpi_ = dpi;
+    labelBandRect_ = {};
     for (const LayoutRow& row : layoutRows()) {
         const std::size_t i = index(row.id);
         DeleteObject(latinFonts_[i]);
@@ -156,6 +161,10 @@ void Form1Window::applyDpi(int dpi)
             if (faces_.arabic != faces_.latin && row.multiLine)
                 arabicFonts_[i] = createControlFont(faces_.arabic, true, row, dpi);
         }
+        if (row.kind == ControlKind::Label) {
+            labelInk_[i] = measureLabelInk(row.id);
+            UnionRect(&labelBandRect_, &labelBandRect_, &labelInk_[i]);
+        }
         if (HWND child = controls_[i]) {
             const RECT r = pixels(row.left, row.top, row.width, row.height);
             MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
@@ -164,6 +173,11 @@ void Form1Window::applyDpi(int dpi)
                 SendMessageW(child, kSetFallbackFont, reinterpret_cast<WPARAM>(arabicFonts_[i]), 0);
         }
     }
+    scalePortrait();
+    forgetLabelBands();
+    // The banner's strip, from the top down to the picture's foot, is redrawn on
+    // every tick.
+    paintBuffer_.keep({ twipsToPixels(windowRow().clientWidth, dpi_), pictureRect().bottom });
     // The clock's form is worked out again at the next tick, for the new size.
     clockForm_.reset();
     SendMessageW(control(Control::Text3), kSetTypeSize, 0, 0);
@@ -262,6 +276,7 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     }
     case WM_SYSCOLORCHANGE:
+        forgetLabelBands(); // drawn in the system's colours of before
         InvalidateRect(window_, nullptr, FALSE);
         break;
     case WM_DESTROY:

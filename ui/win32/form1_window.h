@@ -3,6 +3,7 @@
 #include "clock_text.h"
 #include "display_fit.h"
 #include "fonts.h"
+#include "paint_buffer.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
 
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -59,7 +61,11 @@ private:
     void fitDisplayText();
     RECT pixels(int left, int top, int width, int height) const;
     RECT pictureRect() const;
-    RECT labelInkRect(Control label) const;
+    RECT measureLabelInk(Control label) const;
+    void scalePortrait();
+    HBITMAP labelBand();
+    void forgetLabelBands();
+    void copyImage(HDC dc, HBITMAP image, const RECT& where);
     void paint();
     void drawLabel(HDC dc, const LayoutRow& row);
     LRESULT controlColors(HDC dc, HWND child);
@@ -78,6 +84,16 @@ private:
     HBRUSH background_ = nullptr;
     HBRUSH displayBackground_ = nullptr;
     HBITMAP portrait_ = nullptr;
+    HBITMAP scaledPortrait_ = nullptr;            // the portrait at its drawn size
+    std::array<RECT, kControlCount> labelInk_ {}; // where each label's caption is drawn
+    RECT labelBandRect_ {};                       // around every label's caption
+    struct LabelBand {
+        std::vector<std::uint32_t> colors; // each label's, in the table's order
+        HBITMAP bitmap;
+    };
+    std::vector<LabelBand> labelBands_;
+    HDC sourceDc_ = nullptr; // to copy the portrait and the label bands from
+    PaintBuffer paintBuffer_;
     HWND lastFocus_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     float pictureLeftTwips_ = 0;                 // kept unrounded: the picture moves in twips
