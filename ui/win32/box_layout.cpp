@@ -150,6 +150,8 @@ BoxLayout::BoxLayout(std::wstring_view text, HFONT face, HFONT fallback, int typ
     , typeSize_(typeSize)
     , measures_(measures)
 {
+    if (!face) // a box not yet given its font: the system's, rather than none
+        face = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (HFONT font : { face, fallback }) {
         if (!font)
             continue;
