@@ -81,7 +81,7 @@ BoxMeasures::~BoxMeasures()
     DeleteObject(bitmap_);
 }
 
-HFONT BoxMeasures::font(LOGFONTW logical, int typeSize)
+BoxMeasures::SizedFace BoxMeasures::font(LOGFONTW logical, int typeSize)
 {
     logical.lfHeight = -typeSize;
     logical.lfWidth = 0;
@@ -100,15 +100,7 @@ HFONT BoxMeasures::font(LOGFONTW logical, int typeSize)
         found = fonts_.emplace(key, SizedFont { decltype(SizedFont::font)(made), metrics.tmAscent })
                     .first;
     }
-    return found->second.font.get();
-}
-
-int BoxMeasures::ascent(HFONT font)
-{
-    for (const auto& [key, sized] : fonts_)
-        if (sized.font.get() == font)
-            return sized.ascent;
-    return 0;
+    return { found->second.font.get(), found->second.ascent };
 }
 
 BoxMeasures::Piece& BoxMeasures::piece(const std::wstring& key)
@@ -178,7 +170,9 @@ BoxLayout::BoxLayout(std::wstring_view text, HFONT face, HFONT fallback, int typ
 
 void BoxLayout::addFont(const LOGFONTW& logical)
 {
-    fonts_.push_back(measures_.font(logical, typeSize_));
+    const BoxMeasures::SizedFace sized = measures_.font(logical, typeSize_);
+    fonts_.push_back(sized.font);
+    ascents_.push_back(sized.ascent);
     std::wstring name = logical.lfFaceName;
     name += static_cast<wchar_t>(logical.lfCharSet);
     faceNames_.push_back(std::move(name));
@@ -286,7 +280,7 @@ void BoxLayout::drawPiece(HDC dc, std::size_t start, std::size_t length, int x, 
         SelectObject(dc, fonts_[font]);
         const ShapedRun shaped(dc, run);
         // Uniscribe puts the top of the font's cell at y.
-        shaped.draw(x, baseline - measures_.ascent(fonts_[font]));
+        shaped.draw(x, baseline - ascents_[font]);
         x += shaped.width();
     });
 }
@@ -304,7 +298,7 @@ const RECT& BoxLayout::ink(std::size_t line) const
         const HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
         const LONG stride = measures_.canvasSize().cx;
         std::uint32_t* pixels = measures_.canvasPixels();
-        std::fill(pixels, pixels + stride * measures_.canvasSize().cy, 0x00FFFFFFU);
+        std::fill(pixels, pixels + stride * size.cy, 0x00FFFFFFU); // the rows looked at
         drawPiece(dc, lines_[line].start, lines_[line].length, spare, spare);
         SelectObject(dc, oldFont);
         GdiFlush();

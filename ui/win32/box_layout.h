@@ -27,9 +27,13 @@ public:
     BoxMeasures(const BoxMeasures&) = delete;
     BoxMeasures& operator=(const BoxMeasures&) = delete;
 
-    // The font with logical's face and character set at a type size, made once.
-    HFONT font(LOGFONTW logical, int typeSize);
-    int ascent(HFONT font);
+    // The font with logical's face and character set at a type size, made once,
+    // and its ascent in pixels.
+    struct SizedFace {
+        HFONT font;
+        int ascent;
+    };
+    SizedFace font(LOGFONTW logical, int typeSize);
 
     struct Piece {
         std::optional<int> width;
@@ -109,6 +113,7 @@ private:
     int typeSize_;
     BoxMeasures& measures_;
     std::vector<HFONT> fonts_; // the box's face, its fallback, a face found for the rest
+    std::vector<int> ascents_; // one a font
     std::vector<std::wstring> faceNames_;
     std::vector<std::size_t> fontOf_; // one a character
     std::vector<Line> lines_;
