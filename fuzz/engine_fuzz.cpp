@@ -64,46 +64,46 @@ constexpr double kLargest = std::numeric_limits<double>::max();
 struct KeyStep {
     char step;
     std::u16string_view caption;
-    int answer; // for "MC"
+    ui::Answer answer; // for "MC"
     bool canFail;
     bool writesNumber;
 };
 
 constexpr std::array kKeySteps = std::to_array<KeyStep>({
-    { '0', u"0", 0, false, false },
-    { '1', u"1", 0, false, false },
-    { '2', u"2", 0, false, false },
-    { '3', u"3", 0, false, false },
-    { '4', u"4", 0, false, false },
-    { '5', u"5", 0, false, false },
-    { '6', u"6", 0, false, false },
-    { '7', u"7", 0, false, false },
-    { '8', u"8", 0, false, false },
-    { '9', u"9", 0, false, false },
-    { '.', u".", 0, false, false },
-    { '+', u"+", 0, true, false },
-    { '-', u"-", 0, true, false },
-    { '*', u"*", 0, true, false },
-    { '/', u"/", 0, true, false },
-    { '=', u"=", 0, true, true },
-    { 'C', u"C", 0, true, false },
-    { 'A', u"AC", 0, false, false },
-    { 'O', u"ON", 0, false, false },
-    { 'S', u"Sqr", 0, true, true },
-    { 'n', u"nI", 0, true, true },
-    { 'L', u"Log", 0, true, true },
-    { '%', u"%", 0, true, true },
-    { 'P', u"M+", 0, true, false },
-    { 'M', u"M-", 0, true, false },
-    { 's', u"MS", 0, true, false },
-    { 'R', u"MR", 0, false, true },
-    { 'Y', u"MC", ui::box::kYes, false, false },
-    { 'N', u"MC", ui::box::kNo, false, false },
-    { 'Q', u"OFF", 0, false, false },
-    { 'U', u"RUN", 0, false, false },
+    { '0', u"0", ui::Answer::Ok, false, false },
+    { '1', u"1", ui::Answer::Ok, false, false },
+    { '2', u"2", ui::Answer::Ok, false, false },
+    { '3', u"3", ui::Answer::Ok, false, false },
+    { '4', u"4", ui::Answer::Ok, false, false },
+    { '5', u"5", ui::Answer::Ok, false, false },
+    { '6', u"6", ui::Answer::Ok, false, false },
+    { '7', u"7", ui::Answer::Ok, false, false },
+    { '8', u"8", ui::Answer::Ok, false, false },
+    { '9', u"9", ui::Answer::Ok, false, false },
+    { '.', u".", ui::Answer::Ok, false, false },
+    { '+', u"+", ui::Answer::Ok, true, false },
+    { '-', u"-", ui::Answer::Ok, true, false },
+    { '*', u"*", ui::Answer::Ok, true, false },
+    { '/', u"/", ui::Answer::Ok, true, false },
+    { '=', u"=", ui::Answer::Ok, true, true },
+    { 'C', u"C", ui::Answer::Ok, true, false },
+    { 'A', u"AC", ui::Answer::Ok, false, false },
+    { 'O', u"ON", ui::Answer::Ok, false, false },
+    { 'S', u"Sqr", ui::Answer::Ok, true, true },
+    { 'n', u"nI", ui::Answer::Ok, true, true },
+    { 'L', u"Log", ui::Answer::Ok, true, true },
+    { '%', u"%", ui::Answer::Ok, true, true },
+    { 'P', u"M+", ui::Answer::Ok, true, false },
+    { 'M', u"M-", ui::Answer::Ok, true, false },
+    { 's', u"MS", ui::Answer::Ok, true, false },
+    { 'R', u"MR", ui::Answer::Ok, false, true },
+    { 'Y', u"MC", ui::Answer::Yes, false, false },
+    { 'N', u"MC", ui::Answer::No, false, false },
+    { 'Q', u"OFF", ui::Answer::Ok, false, false },
+    { 'U', u"RUN", ui::Answer::Ok, false, false },
 });
 
-std::array<ui::Form1::Handler, 256> gHandlers {};
+std::array<ui::Control, 256> gKeys {};
 std::array<const KeyStep*, 256> gSteps {};
 
 bool isErrorMessage(std::u16string_view text)
@@ -153,21 +153,21 @@ private:
         const std::u16string before = display();
         const std::int16_t pendingBefore = form_.calculatorState().pendingOperation;
         const std::size_t boxesBefore = platform_.boxes.size();
-        platform_.nextAnswer = key.answer ? key.answer : ui::box::kOk;
+        platform_.nextAnswer = key.answer;
 
-        (form_.*gHandlers[static_cast<std::uint8_t>(step)])();
+        form_.click(gKeys[static_cast<std::uint8_t>(step)]);
 
         bool failed = false;
         for (std::size_t i = boxesBefore; i < platform_.boxes.size(); ++i) {
             const FakePlatform::Box& box = platform_.boxes[i];
-            if (box.style == (ui::box::kCritical | ui::box::kOkOnly) && isErrorMessage(box.text)) {
+            if (box.style == ui::kErrorBox && isErrorMessage(box.text)) {
                 failed = true;
             } else if (box.text == ui::kAboutMessage) {
-                if (step != 'U' || box.style != (ui::box::kInformation | ui::box::kOkOnly))
+                if (step != 'U' || box.style != ui::kAboutBox)
                     fail("the about message came from another key or in another style", step,
                         platform_);
             } else if (box.text == calc::kMemoryClearQuestion) {
-                if ((step != 'Y' && step != 'N') || box.style != ui::box::kYesNo)
+                if ((step != 'Y' && step != 'N') || box.style != ui::kQuestionBox)
                     fail("the memory question came from another key or in another style", step,
                         platform_);
             } else {
@@ -249,9 +249,9 @@ private:
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     for (const KeyStep& key : kKeySteps) {
-        for (const ui::Form1::ClickBinding& binding : ui::Form1::clickBindings()) {
-            if (ui::layoutRow(binding.key).caption == key.caption) {
-                gHandlers[static_cast<std::uint8_t>(key.step)] = binding.handler;
+        for (const ui::LayoutRow& row : ui::layoutRows()) {
+            if (row.kind == ui::ControlKind::Key && row.caption == key.caption) {
+                gKeys[static_cast<std::uint8_t>(key.step)] = row.id;
                 gSteps[static_cast<std::uint8_t>(key.step)] = &key;
             }
         }

@@ -4,21 +4,20 @@
 #include "calc/calculator_panel.h"
 #include "calc/calculator_state.h"
 #include "platform.h"
+#include "wrapped_box.h"
 
-#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace ui {
 
-// The calculator window's behaviour: its variables and its 32 event handlers.
-// It reaches the controls only through the Platform, which also binds each
-// control's event to the handler named after it.
+// The calculator window's behaviour: its variables, its 32 event handlers, and
+// how it shows its text: the display's scale, the clock's form and the lines of the
+// clock and phrase boxes, by the rules of ui/. It reaches the controls only through
+// the Platform, whose home tells it of the events the user causes.
 class Form1 final : private calc::CalculatorPanel, private banner::BannerSurface {
 public:
-    explicit Form1(Platform& platform)
-        : platform_(platform)
-    {
-    }
+    explicit Form1(Platform& platform);
 
     void Form_Load();
     void Timer1_Timer();
@@ -54,20 +53,25 @@ public:
     void Command29_Click();
     void Command30_Click();
 
-    using Handler = void (Form1::*)();
-    struct ClickBinding {
-        Control key;
-        Handler handler;
-    };
-    static const std::array<ClickBinding, 30>& clickBindings();
+    // A key was clicked: its handler runs. Nothing happens for a control that is no key.
+    void click(Control key);
+    // The display's text changed, by a key or by typing: it is set at the scale that
+    // shows it as it must.
+    void displayChanged();
+    // The faces or the sizes the boxes are measured in changed (another dpi, faces
+    // that arrived late): the clock's form is chosen again and the boxes laid out anew.
+    void measuresChanged();
 
     const calc::CalculatorState& calculatorState() const { return state_; }
     std::uint8_t bannerStep() const { return bannerStep_; }
+    // The clock's form and type size, once the first tick has chosen them.
+    const std::optional<ClockChoice>& clockChoice() const { return clock_; }
 
 private:
     // Runs one key's work; a run-time error ends it at the failing step and is
     // reported, after which the calculator goes on with what it had stored.
     template <typename Work> void runKey(Work&& work);
+    void chooseClockForm();
 
     // calc::CalculatorPanel
     std::u16string displayText() const override;
@@ -91,6 +95,10 @@ private:
     Platform& platform_;
     calc::CalculatorState state_;
     std::uint8_t bannerStep_ = 0;
+    float pictureLeft_; // twips, kept unrounded: the picture moves in twips
+    std::optional<ClockChoice> clock_;
+    WrappedBox clockBox_ { Control::Text3 };
+    WrappedBox phraseBox_ { Control::Text4 };
 };
 
 } // namespace ui

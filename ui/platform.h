@@ -1,6 +1,10 @@
 #pragma once
 
+#include "box_layout.h"
+#include "clock_form.h"
 #include "controls.h"
+#include "display_fit.h"
+#include "message_box.h"
 
 #include <cstdint>
 #include <string>
@@ -8,28 +12,14 @@
 
 namespace ui {
 
-// Message box style values: the buttons in the low bits, the icon above them.
-namespace box {
-inline constexpr int kOkOnly = 0;
-inline constexpr int kYesNo = 4;
-inline constexpr int kCritical = 16;
-inline constexpr int kQuestion = 32;
-inline constexpr int kExclamation = 48;
-inline constexpr int kInformation = 64;
-
-// Codes of the button that closed a box.
-inline constexpr int kOk = 1;
-inline constexpr int kYes = 6;
-inline constexpr int kNo = 7;
-} // namespace box
-
-// What the window's handlers need from the toolkit underneath. The handlers talk
-// to controls only through this, so the same window logic runs over Qt, over a
-// native toolkit, or over a test double.
-class Platform {
+// What the window needs from the toolkit underneath: the controls' properties, the
+// message boxes, the end of the program, the local time and its text, and how the
+// toolkit's faces measure text. The window's handlers and its rules of how text is
+// shown reach the controls only through this, so the same window runs over Qt, over
+// the system's own controls on Windows, in the browser, or over a test double. A
+// home measures, formats and draws; it decides nothing of what the user sees.
+class Platform : public ClockFormatter {
 public:
-    virtual ~Platform() = default;
-
     virtual std::u16string text(Control control) const = 0;
     virtual void setText(Control control, std::u16string_view text) = 0;
     // Edits at the end of a box's text, without replacing the rest: a long text is
@@ -38,20 +28,29 @@ public:
     virtual void removeTextEnd(Control control, std::size_t units) = 0; // UTF-16 units
     virtual void setFocus(Control control) = 0;
     virtual void setVisible(Control control, bool visible) = 0;
-    virtual void setForeColor(Control control, std::uint32_t bgr) = 0;
-
-    // Horizontal position in twips, measured from the client area's left edge.
-    virtual float left(Control control) const = 0;
+    // A text colour: 0x00BBGGRR, or a system colour's index (see ui::Palette).
+    virtual void setForeColor(Control control, std::uint32_t color) = 0;
+    // Places a control in twips from the client area's left edge.
     virtual void setLeft(Control control, float twips) = 0;
 
-    // Shows a modal box with the application title and returns the button's code.
-    virtual int messageBox(std::u16string_view text, int style) = 0;
+    // Shows a modal box with the application title; the answer is its button.
+    virtual Answer messageBox(std::u16string_view text, MessageBoxStyle style) = 0;
 
     // Ends the program at once; nothing is asked and nothing is saved.
     virtual void quit() = 0;
 
-    // The current local date and time in the user's general date form.
-    virtual std::u16string currentDateTimeText() const = 0;
+    // The current local date and time. ClockFormatter writes it in a form.
+    virtual LocalTime now() const = 0;
+
+    // The clock and phrase boxes: their inside and type size, how their face sets a
+    // line, and a text shown on the lines laid out for it.
+    virtual BoxRoom boxRoom(Control box) const = 0;
+    virtual const LineMeasurer& lineMeasurer(Control box) const = 0;
+    virtual void showLines(Control box, std::u16string_view text, const BoxLayout& layout) = 0;
+
+    // The display: how its face sets its text, and the scale its text is set at.
+    virtual const DisplayMeasurer& displayMeasurer() const = 0;
+    virtual void setDisplayScale(DisplayScale scale) = 0;
 };
 
 } // namespace ui

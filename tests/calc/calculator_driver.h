@@ -37,7 +37,7 @@ struct Calculator {
     // The memory question is answered No unless a test says otherwise.
     Calculator()
     {
-        platform.nextAnswer = ui::box::kNo;
+        platform.nextAnswer = ui::Answer::No;
         form.Form_Load();
     }
 
@@ -54,12 +54,12 @@ struct Calculator {
                 click(keys.substr(at, end - at));
             for (std::size_t i = boxes; i < platform.boxes.size(); ++i) {
                 const FakePlatform::Box& box = platform.boxes[i];
-                if (box.style == ui::box::kYesNo || box.text == ui::kAboutMessage)
+                if (box.style == ui::kQuestionBox || box.text == ui::kAboutMessage)
                     continue; // the memory question and the about box are no errors
                 errors += errors.empty() ? "" : " ";
                 errors += ascii(box.text);
-                if (box.style != (ui::box::kCritical | ui::box::kOkOnly))
-                    errors += " (style " + std::to_string(box.style) + ")";
+                if (box.style != ui::kErrorBox)
+                    errors += " (not an error box)";
             }
             at = end + 1;
         }
@@ -82,11 +82,9 @@ private:
             if (row.kind != ui::ControlKind::Key || row.caption != u16(caption))
                 continue;
             platform.focused = row.id; // a click gives the key the focus
-            for (const ui::Form1::ClickBinding& binding : ui::Form1::clickBindings())
-                if (binding.key == row.id)
-                    return (form.*binding.handler)();
+            return form.click(row.id);
         }
-        ADD_FAILURE() << "no key " << caption << " is bound to a handler";
+        ADD_FAILURE() << "no key " << caption;
     }
 };
 

@@ -190,11 +190,11 @@ TEST(Keys, MemoryClearAsksAndOnYesClears)
 {
     Calculator calc;
     calc.run("5 M+ 2");
-    calc.platform.nextAnswer = ui::box::kYes;
+    calc.platform.nextAnswer = ui::Answer::Yes;
     calc.run("MC");
     ASSERT_EQ(calc.platform.boxes.size(), 1U);
     EXPECT_EQ(calc.platform.boxes[0].text, u"are you sure to clearing memory!!");
-    EXPECT_EQ(calc.platform.boxes[0].style, ui::box::kYesNo);
+    EXPECT_EQ(calc.platform.boxes[0].style, ui::kQuestionBox);
     EXPECT_EQ(calc.state().memoryPrompt, u"are you sure to clearing memory!!");
     EXPECT_EQ(calc.state().memoryAnswer, u"6");
     EXPECT_EQ(calc.display(), "");
@@ -209,7 +209,7 @@ TEST(Keys, RunShowsTheAboutBoxAndOffEnds)
     ASSERT_EQ(calc.platform.boxes.size(), 1U);
     EXPECT_EQ(calc.platform.boxes[0].text,
         u"This calculator was designed and programmed by Eng Kelvo Orvi ");
-    EXPECT_EQ(calc.platform.boxes[0].style, ui::box::kInformation);
+    EXPECT_EQ(calc.platform.boxes[0].style, ui::kAboutBox);
     expectHolds(calc, "total=1 op=1");
     calc.run("OFF");
     EXPECT_TRUE(calc.platform.quitCalled);
