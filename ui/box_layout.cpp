@@ -41,13 +41,16 @@ int smallestTypeSize(int typeSize)
     return static_cast<int>(std::ceil(typeSize * kSmallestBoxTypeShare - 1e-9));
 }
 
-BoxLayout layOutBox(
-    std::u16string_view text, int pixels, const BoxRoom& room, const LineMeasurer& measurer)
+BoxLayout layOutBox(std::u16string_view text, int pixels, const BoxRoom& room,
+    const LineMeasurer& measurer, int breakPixels)
 {
     BoxLayout layout;
     layout.typeSize = pixels;
     const auto width = [&](std::u16string_view piece) { return measurer.width(piece, pixels); };
-    const std::vector<TextLine> lines = wrapText(text, room.width - 2 * kClearance, width);
+    const std::vector<TextLine> lines
+        = wrapText(text, room.width - 2 * kClearance, [&](std::u16string_view piece) {
+              return measurer.width(piece, breakPixels > 0 ? breakPixels : pixels);
+          });
     const int pitch = linePitch(pixels);
 
     // Each line centred on its advance; the ink of them all in the middle.
@@ -88,8 +91,11 @@ BoxLayout fitBox(
     std::u16string_view text, const BoxRoom& room, const LineMeasurer& measurer, int from)
 {
     const int smallest = smallestTypeSize(room.typeSize);
-    for (int pixels = from > 0 ? from : room.typeSize;; --pixels) {
-        BoxLayout layout = layOutBox(text, pixels, room, measurer);
+    const int first = from > 0 ? from : room.typeSize;
+    for (int pixels = first;; --pixels) {
+        BoxLayout layout = layOutBox(text, pixels, room, measurer, first);
+        if (!layout.whole && pixels < first)
+            layout = layOutBox(text, pixels, room, measurer);
         if (layout.whole || pixels <= smallest)
             return layout;
     }

@@ -13,7 +13,8 @@ namespace ui {
 // spacing), and the ink of all of them in the middle of the box. Whole means every
 // letter's ink a pixel clear of the border and no word broken. A text that would not
 // show whole at the box's type size is set a pixel smaller at a time, down to 60 % of
-// it.
+// it: on the lines it was broken into at that size where they then show whole (the
+// phrase keeps its two lines), else on the lines the smaller size allows.
 
 // Where a line's letters leave ink, in whole pixels: from the left end of the line's
 // advance and the top of its line, as the home sets a line at a type size. Right and
@@ -68,9 +69,10 @@ struct BoxLayout {
     bool operator==(const BoxLayout&) const = default;
 };
 
-// The text laid out at one type size.
-BoxLayout layOutBox(
-    std::u16string_view text, int pixels, const BoxRoom& room, const LineMeasurer& measurer);
+// The text laid out at one type size, broken into lines where they would end at
+// another (0: the same).
+BoxLayout layOutBox(std::u16string_view text, int pixels, const BoxRoom& room,
+    const LineMeasurer& measurer, int breakPixels = 0);
 
 // The text at the largest type size from `from` (0: the box's own) down to the
 // smallest at which it shows whole; where none does, at the smallest.

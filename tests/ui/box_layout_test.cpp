@@ -57,6 +57,8 @@ TEST(BoxLayout, ShowsWholeOnTwoLinesOrSmaller)
     tall.bottom = 14;
     TestFace tailed;
     tailed.overhang = 8;
+    TestFace taller = tall;
+    taller.bottom = 16;
     const FitCase cases[] = {
         { "one short line", u"abc", {}, { u"abc" }, 15, true },
         { "blanks at the ends are not shown", u" abc def ", {}, { u"abc def" }, 15, true },
@@ -66,6 +68,10 @@ TEST(BoxLayout, ShowsWholeOnTwoLinesOrSmaller)
             { u"abcdef", u"ghijkl mnopq" }, 12, true },
         { "ink taller than the box is set smaller", u"abcdef ghijkl", tall,
             { u"abcdef", u"ghijkl" }, 12, true },
+        { "set smaller, a text keeps the lines it was broken into", u"abcdefgh ijkl", taller,
+            { u"abcdefgh", u"ijkl" }, 11, true },
+        { "where those never show whole, it is broken anew", u"abcdef ghi", tall, { u"abcdef ghi" },
+            14, true },
         { "a word wider than the box is never whole", u"abcdefghijklmnopqrstuvwx", wide,
             { u"abcdefghij", u"klmnopqrst", u"uvwx" }, 9, false },
         { "a tail reaching past the border is set smaller", u"abcdefghijkl", tailed,
