@@ -23,6 +23,8 @@ packages=(
   libfast-float-dev
   # a display server for screenshots and click-through, and the tools to use it
   xvfb xauth x11-utils xdotool imagemagick
+  # a chosen time for the program under test
+  faketime
   # "Times New Roman" metrics, and a serif face with Arabic letters for the phrase box
   fonts-liberation2 fonts-hosny-amiri
   # the tests' other face sets (tests/fonts): DejaVu, and a CJK face as most desktops have

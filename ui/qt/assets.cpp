@@ -6,7 +6,7 @@
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initAssetsResource() { Q_INIT_RESOURCE(assets); }
 
-namespace ui {
+namespace ui::qt {
 
 void registerAssets() { initAssetsResource(); }
 
@@ -17,4 +17,4 @@ QPixmap loadPicture(const QString& path)
     return QPixmap::fromImage(reader.read());
 }
 
-} // namespace ui
+} // namespace ui::qt

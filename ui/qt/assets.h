@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace ui {
+namespace ui::qt {
 
 // Registers the pictures compiled into the program. They live in a static library,
 // whose resource initialiser the linker would otherwise drop.
@@ -13,4 +13,4 @@ void registerAssets();
 // detection keeps Qt from loading every image plugin it has at start-up.
 QPixmap loadPicture(const QString& path);
 
-} // namespace ui
+} // namespace ui::qt

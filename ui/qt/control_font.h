@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
-namespace ui {
+namespace ui::qt {
 
 inline bool isFontInstalled(const QString& family)
 {
@@ -56,4 +56,4 @@ inline QFont controlFont(const LayoutRow& row)
     return font;
 }
 
-} // namespace ui
+} // namespace ui::qt

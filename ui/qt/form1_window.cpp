@@ -2,22 +2,24 @@
 
 #include "assets.h"
 #include "control_factory.h"
-#include "control_font.h"
+#include "display_box.h"
+#include "lines_box.h"
 #include "qt_text.h"
 #include "system_colors.h"
 #include "ui/layout.h"
-#include "wrapping_text_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTime>
 #include <QIcon>
-#include <QLineEdit>
 
-namespace ui {
+namespace ui::qt {
 
 Form1Window::Form1Window(MessagePresenter& messages, QWidget* parent)
     : QWidget(parent)
     , messages_(messages)
+    , palette_(systemColors(QApplication::palette()))
+    , clock_(QLocale::system())
     , timer_(this)
     , form_(*this)
 {
@@ -36,18 +38,17 @@ void Form1Window::buildControls()
     setWindowIcon(QIcon(loadPicture(QStringLiteral(":/assets/eagle-32.png"))));
     resize(toPixels(row.clientWidth), toPixels(row.clientHeight));
     QPalette background = palette();
-    background.setColor(QPalette::Window, toQColor(row.background, background));
+    background.setColor(QPalette::Window, toQColor(palette_.window()));
     setPalette(background);
     setAutoFillBackground(true);
 
     // Created back to front, so each control is stacked in front of those before it.
     for (const LayoutRow& control : layoutRows())
-        controls_[static_cast<std::size_t>(control.id)] = createControl(control, this);
+        controls_[static_cast<std::size_t>(control.id)] = createControl(control, this, palette_);
     const auto order = tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(control(order[i - 1]), control(order[i]));
 
-    pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(row.timerIntervalMs);
     control(Control::TEXT1)->setFocus();
@@ -55,12 +56,19 @@ void Form1Window::buildControls()
 
 void Form1Window::bindEvents()
 {
-    for (const Form1::ClickBinding& binding : Form1::clickBindings()) {
-        auto* key = static_cast<QAbstractButton*>(control(binding.key));
-        const Form1::Handler handler = binding.handler;
-        connect(key, &QAbstractButton::clicked, this, [this, handler] { (form_.*handler)(); });
+    for (const LayoutRow& row : layoutRows()) {
+        if (row.kind == ControlKind::Key)
+            connect(static_cast<QAbstractButton*>(control(row.id)), &QAbstractButton::clicked, this,
+                [this, key = row.id] { form_.click(key); });
     }
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
+    connect(&display(), &QLineEdit::textChanged, this, [this] { form_.displayChanged(); });
+}
+
+LinesBox& Form1Window::linesBox(Control box) const { return *static_cast<LinesBox*>(control(box)); }
+DisplayBox& Form1Window::display() const
+{
+    return *static_cast<DisplayBox*>(control(Control::TEXT1));
 }
 
 std::u16string Form1Window::text(Control id) const
@@ -68,23 +76,18 @@ std::u16string Form1Window::text(Control id) const
     QWidget* widget = control(id);
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         return toU16(line->text());
-    if (auto* box = qobject_cast<WrappingTextBox*>(widget))
+    if (auto* box = qobject_cast<LinesBox*>(widget))
         return toU16(box->text());
     return {};
 }
 
-// Writes skip unchanged values: the clock and phrase are rewritten on every tick,
-// and only what really changed should be laid out and repainted.
+// Unchanged values are not written again: only what really changed should be
+// laid out and repainted.
 void Form1Window::setText(Control id, std::u16string_view text)
 {
     const QString value = toQString(text);
-    QWidget* widget = control(id);
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        if (line->text() != value)
-            line->setText(value);
-    } else if (auto* box = qobject_cast<WrappingTextBox*>(widget)) {
-        box->setText(value);
-    }
+    if (auto* line = qobject_cast<QLineEdit*>(control(id)); line && line->text() != value)
+        line->setText(value);
 }
 
 // Only the display's end is edited; the line edit keeps the rest as it is.
@@ -110,31 +113,24 @@ void Form1Window::setFocus(Control id) { control(id)->setFocus(Qt::OtherFocusRea
 
 void Form1Window::setVisible(Control id, bool visible) { control(id)->setVisible(visible); }
 
-void Form1Window::setForeColor(Control id, std::uint32_t bgr)
+void Form1Window::setForeColor(Control id, std::uint32_t value)
 {
     QWidget* widget = control(id);
     QPalette palette = widget->palette();
-    const QColor color = toQColor(bgr, palette);
+    const QColor color = toQColor(palette_.text(id, value));
     if (palette.color(QPalette::WindowText) == color)
         return;
     palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
 }
 
-float Form1Window::left(Control id) const
-{
-    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(layoutRow(id).left);
-}
-
 void Form1Window::setLeft(Control id, float twips)
 {
-    if (id == Control::Image1)
-        pictureLeftTwips_ = twips;
     QWidget* widget = control(id);
     widget->move(qRound(twips / kTwipsPerPixel), widget->y());
 }
 
-int Form1Window::messageBox(std::u16string_view text, int style)
+Answer Form1Window::messageBox(std::u16string_view text, MessageBoxStyle style)
 {
     return messages_.present(this, toQString(text), style);
 }
@@ -146,23 +142,29 @@ void Form1Window::quit()
     emit quitRequested();
 }
 
-ClockFormat Form1Window::clockFormat(const QLocale& locale) const
+LocalTime Form1Window::now() const
 {
-    const auto* box = static_cast<const WrappingTextBox*>(control(Control::Text3));
-    const int pixels = QFontInfo(controlFont(layoutRow(Control::Text3))).pixelSize();
-    return ClockFormat(locale, pixels, [box](const QString& text, int size) {
-        const WrappingTextBox::Fit fit = box->fit(text, size);
-        return fit.whole && fit.lines == text.count(u'\n') + 1;
-    });
+    const QDateTime now = QDateTime::currentDateTime();
+    return { now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+        now.time().minute(), now.time().second() };
 }
 
-std::u16string Form1Window::currentDateTimeText() const
+std::u16string Form1Window::clockText(ClockForm form, const LocalTime& when) const
 {
-    if (!clock_) {
-        clock_ = clockFormat(QLocale::system());
-        static_cast<WrappingTextBox*>(control(Control::Text3))->setTypeSize(clock_->typeSize());
-    }
-    return toU16(clock_->text(QDateTime::currentDateTime()));
+    return clock_.clockText(form, when);
 }
 
-} // namespace ui
+BoxRoom Form1Window::boxRoom(Control box) const { return linesBox(box).room(); }
+
+const LineMeasurer& Form1Window::lineMeasurer(Control box) const { return linesBox(box); }
+
+void Form1Window::showLines(Control box, std::u16string_view text, const BoxLayout& layout)
+{
+    linesBox(box).showLines(toQString(text), layout);
+}
+
+const DisplayMeasurer& Form1Window::displayMeasurer() const { return display(); }
+
+void Form1Window::setDisplayScale(DisplayScale scale) { display().setScale(scale); }
+
+} // namespace ui::qt

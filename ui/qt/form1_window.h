@@ -2,6 +2,7 @@
 
 #include "clock_text.h"
 #include "message_boxes.h"
+#include "ui/colors.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
 
@@ -9,12 +10,15 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
-namespace ui {
+namespace ui::qt {
 
-// The calculator window on Qt: builds every control from the layout table, binds
-// their events to Form1's handlers, and gives Form1 its platform operations.
+class DisplayBox;
+class LinesBox;
+
+// The calculator window on Qt: builds every control from the layout table, tells
+// Form1 of the clicks, the ticks and the display's changes, and measures, formats
+// and draws for it.
 class Form1Window final : public QWidget, public Platform {
     Q_OBJECT
 
@@ -24,8 +28,6 @@ public:
     Form1& form() { return form_; }
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     QTimer& timer() { return timer_; }
-    // The clock's formats for a locale, chosen to show whole in the clock's box.
-    ClockFormat clockFormat(const QLocale& locale) const;
 
     using QWidget::setVisible; // the window's own, beside the controls' below
 
@@ -36,12 +38,17 @@ public:
     void removeTextEnd(Control control, std::size_t units) override;
     void setFocus(Control control) override;
     void setVisible(Control control, bool visible) override;
-    void setForeColor(Control control, std::uint32_t bgr) override;
-    float left(Control control) const override;
+    void setForeColor(Control control, std::uint32_t color) override;
     void setLeft(Control control, float twips) override;
-    int messageBox(std::u16string_view text, int style) override;
+    Answer messageBox(std::u16string_view text, MessageBoxStyle style) override;
     void quit() override;
-    std::u16string currentDateTimeText() const override;
+    LocalTime now() const override;
+    std::u16string clockText(ClockForm form, const LocalTime& when) const override;
+    BoxRoom boxRoom(Control box) const override;
+    const LineMeasurer& lineMeasurer(Control box) const override;
+    void showLines(Control box, std::u16string_view text, const BoxLayout& layout) override;
+    const DisplayMeasurer& displayMeasurer() const override;
+    void setDisplayScale(DisplayScale scale) override;
 
 signals:
     // "OFF" was pressed: the application should end now.
@@ -50,13 +57,15 @@ signals:
 private:
     void buildControls();
     void bindEvents();
+    LinesBox& linesBox(Control box) const;
+    DisplayBox& display() const;
 
     MessagePresenter& messages_;
+    Palette palette_;
+    ClockText clock_;
     std::array<QWidget*, kControlCount> controls_ {};
-    float pictureLeftTwips_ = 0;               // kept unrounded: the picture moves in twips
-    mutable std::optional<ClockFormat> clock_; // worked out on the first tick
     QTimer timer_;
     Form1 form_;
 };
 
-} // namespace ui
+} // namespace ui::qt

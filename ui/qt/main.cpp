@@ -33,14 +33,15 @@ int main(int argc, char* argv[])
 {
     provideRuntimeDirectory();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ui::fromAscii(ui::kApplicationName));
-    QApplication::setApplicationVersion(ui::fromAscii(ui::kApplicationVersion));
+    QApplication::setApplicationName(ui::qt::fromAscii(ui::kApplicationName));
+    QApplication::setApplicationVersion(ui::qt::fromAscii(ui::kApplicationVersion));
     // Lets desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvoorvi.CalculatorOrvi2009"));
 
-    ui::ModalMessageBoxes messages;
-    ui::Form1Window window(messages);
-    QObject::connect(&window, &ui::Form1Window::quitRequested, &app, [] { QApplication::exit(0); });
+    ui::qt::ModalMessageBoxes messages;
+    ui::qt::Form1Window window(messages);
+    QObject::connect(
+        &window, &ui::qt::Form1Window::quitRequested, &app, [] { QApplication::exit(0); });
     window.show();
     return QApplication::exec();
 }

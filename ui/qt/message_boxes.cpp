@@ -2,67 +2,70 @@
 
 #include "qt_text.h"
 #include "ui/app_info.h"
-#include "ui/platform.h"
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0xF0;
-
-QMessageBox::Icon iconFor(int style)
+QMessageBox::Icon iconFor(MessageIcon icon)
 {
-    switch (style & kIconMask) {
-    case box::kCritical:
+    switch (icon) {
+    case MessageIcon::Critical:
         return QMessageBox::Critical;
-    case box::kQuestion:
-        return QMessageBox::Question;
-    case box::kExclamation:
-        return QMessageBox::Warning;
-    case box::kInformation:
+    case MessageIcon::Information:
         return QMessageBox::Information;
     default:
         return QMessageBox::NoIcon;
     }
 }
 
+QMessageBox::StandardButton standardButton(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
 } // namespace
 
-std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, int style)
+std::unique_ptr<QMessageBox> makeMessageBox(
+    QWidget* parent, const QString& text, MessageBoxStyle style)
 {
     auto messageBox = std::make_unique<QMessageBox>(parent);
     messageBox->setWindowTitle(toQString(kApplicationTitle));
     messageBox->setText(text);
     messageBox->setTextFormat(Qt::PlainText);
-    messageBox->setIcon(iconFor(style));
+    messageBox->setIcon(iconFor(style.icon));
     messageBox->setWindowModality(Qt::ApplicationModal);
-    if ((style & kButtonsMask) == box::kYesNo) {
-        messageBox->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        messageBox->setDefaultButton(QMessageBox::Yes);
-    } else {
-        messageBox->setStandardButtons(QMessageBox::Ok);
-        messageBox->setDefaultButton(QMessageBox::Ok);
-    }
+    const auto buttons = buttonsOf(style.buttons);
+    for (const MessageButton& button : buttons)
+        messageBox->addButton(standardButton(button.answer));
+    messageBox->setDefaultButton(standardButton(buttons.front().answer));
+    messageBox->setEscapeButton(messageBox->button(standardButton(buttons.back().answer)));
     return messageBox;
 }
 
-int buttonCode(int standardButton)
+Answer answerOf(int standardButton)
 {
     switch (standardButton) {
     case QMessageBox::Yes:
-        return box::kYes;
+        return Answer::Yes;
     case QMessageBox::No:
-        return box::kNo;
+        return Answer::No;
     default:
-        return box::kOk;
+        return Answer::Ok;
     }
 }
 
-int ModalMessageBoxes::present(QWidget* parent, const QString& text, int style)
+Answer ModalMessageBoxes::present(QWidget* parent, const QString& text, MessageBoxStyle style)
 {
     const auto messageBox = makeMessageBox(parent, text, style);
-    return buttonCode(messageBox->exec());
+    return answerOf(messageBox->exec());
 }
 
-} // namespace ui
+} // namespace ui::qt

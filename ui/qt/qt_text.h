@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace ui::qt {
 
 // The engine keeps its texts as UTF-16, as QString does; these copy, never convert.
 inline QString toQString(std::u16string_view text)
@@ -22,13 +22,9 @@ inline std::u16string_view toU16View(const QString& text)
         static_cast<std::size_t>(text.size()) };
 }
 
-} // namespace ui
-
-namespace ui {
-
 inline QString fromAscii(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -72,8 +72,8 @@ private slots:
 
     void ticksAndClicksLeaveNothingBehind()
     {
-        ui::ModalMessageBoxes messages;
-        auto window = std::make_unique<ui::Form1Window>(messages);
+        ui::qt::ModalMessageBoxes messages;
+        auto window = std::make_unique<ui::qt::Form1Window>(messages);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         BoxAnswerer answerer;

@@ -1,0 +1,81 @@
+#!/usr/bin/python3
+"""Compares what the homes show in one fixed state: the reports their tests write
+(home-report.json in each preset's build folder). They must agree: the controls'
+places, the clock's form, type size and lines, the phrase's lines and type size, and
+the display's scale. What their platforms make unavoidable is allowed: a label drawn
+taller for its descenders, the year's digits and the blanks a locale's data use in
+the clock, a display scale a face's rounding leaves a little apart.
+
+    scripts/compare-homes.py REPORT.json REPORT.json ...
+
+Prints each disagreement and exits with 1 if there is any.
+"""
+import json
+import re
+import sys
+
+SCALE_TOLERANCE = 0.03
+
+
+def blanks(text):
+    return re.sub(r"[\s\u00a0\u202f]+", " ", text).strip()
+
+
+def date_numbers(line):
+    """The date's numbers, a year written with four digits taken as its last two."""
+    return [int(n) % 100 if len(n) == 4 else int(n) for n in re.findall(r"\d+", line)]
+
+
+def compare(first, other):
+    a, b = first["home"], other["home"]
+    problems = []
+    for name, rect in first["controls"].items():
+        theirs = other["controls"].get(name)
+        if theirs is None:
+            problems.append(f"{b} has no {name}")
+            continue
+        mine, theirs = list(rect), list(theirs)
+        if name.startswith("Label"):  # drawn as tall as its text needs
+            mine, theirs = mine[:3], theirs[:3]
+        if mine != theirs:
+            problems.append(f"{name}: {a} {rect}, {b} {other['controls'][name]}")
+    for box in ("clock", "phrase"):
+        mine, theirs = first[box], other[box]
+        if mine["typeSize"] != theirs["typeSize"]:
+            problems.append(f"the {box}'s type: {a} {mine['typeSize']} px, {b} {theirs['typeSize']} px")
+        if len(mine["lines"]) != len(theirs["lines"]):
+            problems.append(f"the {box}'s lines: {a} {mine['lines']}, {b} {theirs['lines']}")
+    if first["clock"]["form"] != other["clock"]["form"]:
+        problems.append(f"the clock's form: {a} {first['clock']['form']}, {b} {other['clock']['form']}")
+    mine, theirs = first["clock"]["lines"], other["clock"]["lines"]
+    if len(mine) == len(theirs) == 2 and (
+            date_numbers(mine[0]) != date_numbers(theirs[0]) or blanks(mine[1]) != blanks(theirs[1])):
+        problems.append(f"the clock shows {a} {mine}, {b} {theirs}")
+    if first["phrase"]["lines"] != other["phrase"]["lines"]:
+        problems.append(f"the phrase's lines: {a} {first['phrase']['lines']}, {b} {other['phrase']['lines']}")
+    mine, theirs = first["display"], other["display"]
+    if mine["text"] != theirs["text"]:
+        problems.append(f"the display: {a} {mine['text']!r}, {b} {theirs['text']!r}")
+    for key in ("stretch", "size"):
+        if abs(mine[key] - theirs[key]) > SCALE_TOLERANCE:
+            problems.append(f"the display's {key}: {a} {mine[key]:.3f}, {b} {theirs[key]:.3f}")
+    return problems
+
+
+def main():
+    reports = []
+    for path in sys.argv[1:]:
+        with open(path, encoding="utf-8") as file:
+            reports.append(json.load(file))
+    if len(reports) < 2:
+        sys.exit("compare-homes: give two reports or more")
+    problems = [p for other in reports[1:] for p in compare(reports[0], other)]
+    homes = ", ".join(r["home"] for r in reports)
+    for problem in problems:
+        print(f"compare-homes: {problem}")
+    print(f"compare-homes: {homes}: " + ("they disagree" if problems else "they agree"))
+    sys.exit(1 if problems else 0)
+
+
+if __name__ == "__main__":
+    main()
