@@ -6,9 +6,10 @@ the display's scale. What their platforms make unavoidable is allowed: a label d
 taller for its descenders, the year's digits and the blanks a locale's data use in
 the clock, a display scale a face's rounding leaves a little apart.
 
-    scripts/compare-homes.py REPORT.json REPORT.json ...
+    scripts/compare-homes.py [--require HOME,HOME,...] REPORT.json REPORT.json ...
 
-Prints each disagreement and exits with 1 if there is any.
+Prints each disagreement and exits with 1 if there is any, or if no report is from
+a home --require names (a home's name begins with it: "web" for "web-chromium").
 """
 import json
 import re
@@ -63,12 +64,17 @@ def compare(first, other):
 
 
 def main():
+    arguments = sys.argv[1:]
+    required = []
+    if arguments[:1] == ["--require"]:
+        required, arguments = arguments[1].split(","), arguments[2:]
     reports = []
-    for path in sys.argv[1:]:
+    for path in arguments:
         with open(path, encoding="utf-8") as file:
             reports.append(json.load(file))
-    if len(reports) < 2:
-        sys.exit("compare-homes: give two reports or more")
+    missing = [home for home in required if not any(r["home"].startswith(home) for r in reports)]
+    if missing or len(reports) < 2:
+        sys.exit(f"compare-homes: no report from {', '.join(missing) or 'a second home'}")
     problems = [p for other in reports[1:] for p in compare(reports[0], other)]
     homes = ", ".join(r["home"] for r in reports)
     for problem in problems:
