@@ -57,6 +57,21 @@ constexpr std::array<Handler, kControlCount> clickHandlers()
 
 constexpr auto kClickHandlers = clickHandlers();
 
+// What a reader is told of the display after a key: its text, "Blank" where it has
+// none (silence would not tell the user anything), and no more than a result's worth
+// of a long entry typed by hand.
+std::u16string displayAnnouncement(std::u16string text)
+{
+    constexpr std::size_t kMostSaid = 64;
+    if (text.empty())
+        return u"Blank";
+    if (text.size() > kMostSaid) {
+        text.resize(kMostSaid - (text[kMostSaid - 1] >= 0xD800 && text[kMostSaid - 1] <= 0xDBFF));
+        text += u"\u2026";
+    }
+    return text;
+}
+
 } // namespace
 
 Form1::Form1(Platform& platform)
@@ -67,8 +82,14 @@ Form1::Form1(Platform& platform)
 
 void Form1::click(Control key)
 {
-    if (const Handler handler = kClickHandlers[static_cast<std::size_t>(key)])
-        (this->*handler)();
+    const Handler handler = kClickHandlers[static_cast<std::size_t>(key)];
+    if (!handler)
+        return;
+    displayWritten_ = displayFocused_ = false;
+    (this->*handler)();
+    // A key that hands the focus to the display has it read out already.
+    if (displayWritten_ && !displayFocused_)
+        platform_.announce(displayAnnouncement(platform_.text(Control::TEXT1)));
 }
 
 void Form1::displayChanged()
@@ -241,13 +262,26 @@ void Form1::Command30_Click() { platform_.messageBox(kAboutMessage, kAboutBox); 
 
 // The display is the entry register; the memory indicator sits in its right end.
 std::u16string Form1::displayText() const { return platform_.text(Control::TEXT1); }
-void Form1::setDisplayText(std::u16string_view text) { platform_.setText(Control::TEXT1, text); }
+void Form1::setDisplayText(std::u16string_view text)
+{
+    displayWritten_ = true;
+    platform_.setText(Control::TEXT1, text);
+}
 void Form1::appendToDisplay(std::u16string_view text)
 {
+    displayWritten_ = true;
     platform_.appendText(Control::TEXT1, text);
 }
-void Form1::removeDisplayEnd(std::size_t units) { platform_.removeTextEnd(Control::TEXT1, units); }
-void Form1::focusDisplay() { platform_.setFocus(Control::TEXT1); }
+void Form1::removeDisplayEnd(std::size_t units)
+{
+    displayWritten_ = true;
+    platform_.removeTextEnd(Control::TEXT1, units);
+}
+void Form1::focusDisplay()
+{
+    displayFocused_ = true;
+    platform_.setFocus(Control::TEXT1);
+}
 void Form1::setMemoryIndicatorText(std::u16string_view text)
 {
     platform_.setText(Control::Text2, text);

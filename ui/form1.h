@@ -54,6 +54,8 @@ public:
     void Command30_Click();
 
     // A key was clicked: its handler runs. Nothing happens for a control that is no key.
+    // Where the key wrote the display and left the focus where it was, screen readers
+    // are told the display's new text: the key's user hears the result at once.
     void click(Control key);
     // The display's text changed, by a key or by typing: it is set at the scale that
     // shows it as it must.
@@ -97,6 +99,9 @@ private:
     std::uint8_t bannerStep_ = 0;
     float pictureLeft_; // twips, kept unrounded: the picture moves in twips
     std::optional<ClockChoice> clock_;
+    // What the key being clicked did to the display.
+    bool displayWritten_ = false;
+    bool displayFocused_ = false;
     WrappedBox clockBox_ { Control::Text3 };
     WrappedBox phraseBox_ { Control::Text4 };
 };

@@ -50,6 +50,7 @@ struct LayoutRow {
     TextAlign align;
     bool multiLine;                  // text boxes: wrap onto more lines
     std::string_view accessibleName; // empty: the caption serves
+    std::string_view description;    // what it is or does, read after its name
 };
 
 struct WindowRow {

@@ -51,6 +51,10 @@ public:
     // The display: how its face sets its text, and the scale its text is set at.
     virtual const DisplayMeasurer& displayMeasurer() const = 0;
     virtual void setDisplayScale(DisplayScale scale) = 0;
+
+    // Has screen readers say a text without moving the focus: the display's new
+    // text after a key.
+    virtual void announce(std::u16string_view text) = 0;
 };
 
 } // namespace ui

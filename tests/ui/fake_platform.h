@@ -53,6 +53,7 @@ public:
     bool quitCalled = false;
     ui::LocalTime time { 2026, 12, 6, 20, 15, 0 };
     ui::DisplayScale displayScale;
+    std::vector<std::u16string> announced;
     FakeMeasurer measurer;
 
     FakePlatform()
@@ -114,6 +115,7 @@ public:
     }
     const ui::DisplayMeasurer& displayMeasurer() const override { return measurer; }
     void setDisplayScale(ui::DisplayScale scale) override { displayScale = scale; }
+    void announce(std::u16string_view text) override { announced.emplace_back(text); }
 };
 
 } // namespace testing_support

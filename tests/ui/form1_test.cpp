@@ -70,3 +70,44 @@ TEST(Form1, ClicksAndTheDisplay)
 }
 
 } // namespace
+
+namespace {
+
+struct HeardCase {
+    const char* name;
+    std::vector<Control> keys;
+    std::vector<std::u16string> heard;
+};
+
+// A key that writes the display has the new text read out, unless it hands the
+// display the focus (a reader reads it then); a key that leaves it be says nothing.
+TEST(Form1, ReadersHearTheDisplayAfterAKey)
+{
+    using enum Control;
+    const HeardCase cases[] = {
+        { "digits, an operator and equals", { Command1, Command5, Command13, Command9, Command12 },
+            { u"1", u"12", u"Blank", u"3", u"15" } },
+        { "a memory key focuses the display", { Command6, Command22 }, { u"5" } },
+        { "the about box writes nothing", { Command30 }, {} },
+        { "a failed key writes nothing", { Command18 }, {} },
+    };
+    for (const HeardCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePlatform platform;
+        ui::Form1 form(platform);
+        form.Form_Load();
+        for (const Control key : c.keys)
+            form.click(key);
+        EXPECT_EQ(platform.announced, c.heard);
+    }
+
+    // A long entry typed by hand is read no further than a result's worth.
+    FakePlatform platform;
+    ui::Form1 form(platform);
+    platform.textOf(TEXT1) = std::u16string(1000, u'7');
+    form.click(Command8);
+    ASSERT_EQ(platform.announced.size(), 1U);
+    EXPECT_EQ(platform.announced[0], std::u16string(64, u'7') + u"\u2026");
+}
+
+} // namespace

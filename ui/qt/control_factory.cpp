@@ -113,6 +113,7 @@ QWidget* createControl(const LayoutRow& row, QWidget* window, const Palette& col
         widget->setFocusPolicy(Qt::NoFocus);
     if (!row.accessibleName.empty())
         widget->setAccessibleName(fromAscii(row.accessibleName));
+    widget->setAccessibleDescription(fromAscii(row.description));
     return widget;
 }
 

@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include "announcer.h"
 #include "assets.h"
 #include "control_factory.h"
 #include "display_box.h"
@@ -49,6 +50,7 @@ void Form1Window::buildControls()
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(control(order[i - 1]), control(order[i]));
 
+    announcer_ = new Announcer(this);
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(row.timerIntervalMs);
     control(Control::TEXT1)->setFocus();
@@ -166,5 +168,7 @@ void Form1Window::showLines(Control box, std::u16string_view text, const BoxLayo
 const DisplayMeasurer& Form1Window::displayMeasurer() const { return display(); }
 
 void Form1Window::setDisplayScale(DisplayScale scale) { display().setScale(scale); }
+
+void Form1Window::announce(std::u16string_view text) { announcer_->announce(toQString(text)); }
 
 } // namespace ui::qt

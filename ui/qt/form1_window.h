@@ -13,6 +13,7 @@
 
 namespace ui::qt {
 
+class Announcer;
 class DisplayBox;
 class LinesBox;
 
@@ -49,6 +50,7 @@ public:
     void showLines(Control box, std::u16string_view text, const BoxLayout& layout) override;
     const DisplayMeasurer& displayMeasurer() const override;
     void setDisplayScale(DisplayScale scale) override;
+    void announce(std::u16string_view text) override;
 
 signals:
     // "OFF" was pressed: the application should end now.
@@ -64,6 +66,7 @@ private:
     Palette palette_;
     ClockText clock_;
     std::array<QWidget*, kControlCount> controls_ {};
+    Announcer* announcer_ = nullptr;
     QTimer timer_;
     Form1 form_;
 };
