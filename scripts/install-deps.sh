@@ -25,6 +25,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   # a chosen time for the program under test
   faketime
+  # the accessibility bus and a reader's side of it, for the screen-reader test
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   # "Times New Roman" metrics, and a serif face with Arabic letters for the phrase box
   fonts-liberation2 fonts-hosny-amiri
   # the tests' other face sets (tests/fonts): DejaVu, and a CJK face as most desktops have

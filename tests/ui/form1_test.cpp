@@ -88,6 +88,7 @@ TEST(Form1, ReadersHearTheDisplayAfterAKey)
         { "digits, an operator and equals", { Command1, Command5, Command13, Command9, Command12 },
             { u"1", u"12", u"Blank", u"3", u"15" } },
         { "a memory key focuses the display", { Command6, Command22 }, { u"5" } },
+        { "AC leaves a blank", { Command6, Command20 }, { u"5", u"Blank" } },
         { "the about box writes nothing", { Command30 }, {} },
         { "a failed key writes nothing", { Command18 }, {} },
     };
