@@ -4,13 +4,14 @@ by their captions, the display typed into and read, the message boxes answered,
 the places and the names of the controls checked against the layout table, "OFF",
 and a reload with the server gone after the first visit.
 
-    tests/web/browser_test.py SITE_DIR LAYOUT_CPP
+    tests/web/browser_test.py SITE_DIR LAYOUT_JSON
 
 Serves SITE_DIR on a port of its own on 127.0.0.1, and ends with a line
 "N passed, N failed"; the exit code is 1 if any check failed.
 """
 import functools
 import http.server
+import json
 import re
 import shutil
 import sys
@@ -37,20 +38,11 @@ MEMORY_QUESTION = "are you sure to clearing memory!!"
 
 
 def read_layout(path):
-    """The controls of ui/layout.cpp: name, kind, caption, box in twips, tab index
-    and accessible name, read from the table's own text."""
-    text = Path(path).read_text()
-    constants = {name: int(value) for name, value in re.findall(r"\b(k(?:Col|Row)\d|kKey[WH])\s*=\s*(\d+)", text)}
-    rows = []
-    key = re.compile(r'key\(Control::\w+, "(\w+)", u"([^"]*)", (\w+), (\w+), (\d+)')
-    for name, caption, left, top, tab in key.findall(text):
-        rows.append(dict(name=name, kind="Key", caption=caption, left=constants[left], top=constants[top],
-                         width=constants["kKeyW"], height=constants["kKeyH"], tab=int(tab), access=caption))
-    other = re.compile(r'\{Control::\w+, "(\w+)", (Label|Picture|TextBox), u"([^"]*)", (\d+), (\d+), (\d+), (\d+), '
-                       r'(-?\w+),.*"([^"]*)"\},')
-    for name, kind, caption, left, top, width, height, tab, access in other.findall(text):
-        rows.append(dict(name=name, kind=kind, caption=caption, left=int(left), top=int(top), width=int(width),
-                         height=int(height), tab=-1 if tab == "kNoTab" else int(tab), access=access))
+    """The controls of the layout table as the build wrote it: name, kind, caption,
+    box in twips, tab index, type size and accessible name (a key's is its caption)."""
+    rows = [row for row in json.loads(Path(path).read_text()) if row["kind"] != "Timer"]
+    for row in rows:
+        row["access"] = row["access"] or row["caption"]
     return rows
 
 
