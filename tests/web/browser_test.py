@@ -2,15 +2,18 @@
 """The page in headless Chromium, used from outside as a user would: keys clicked
 by their captions, the display typed into and read, the message boxes answered,
 the places and the names of the controls checked against the layout table, "OFF",
-and a reload with the server gone after the first visit.
+and a reload with the server gone after the first visit. In one fixed state (a
+fixed local time, US English, the page's own faces, one tick) it writes what the
+page shows to REPORT_JSON, beside the other homes' reports.
 
-    tests/web/browser_test.py SITE_DIR LAYOUT_CPP
+    tests/web/browser_test.py SITE_DIR LAYOUT_JSON REPORT_JSON
 
 Serves SITE_DIR on a port of its own on 127.0.0.1, and ends with a line
 "N passed, N failed"; the exit code is 1 if any check failed.
 """
 import functools
 import http.server
+import json
 import re
 import shutil
 import sys
@@ -37,20 +40,11 @@ MEMORY_QUESTION = "are you sure to clearing memory!!"
 
 
 def read_layout(path):
-    """The controls of ui/layout.cpp: name, kind, caption, box in twips, tab index
-    and accessible name, read from the table's own text."""
-    text = Path(path).read_text()
-    constants = {name: int(value) for name, value in re.findall(r"\b(k(?:Col|Row)\d|kKey[WH])\s*=\s*(\d+)", text)}
-    rows = []
-    key = re.compile(r'key\(Control::\w+, "(\w+)", u"([^"]*)", (\w+), (\w+), (\d+)')
-    for name, caption, left, top, tab in key.findall(text):
-        rows.append(dict(name=name, kind="Key", caption=caption, left=constants[left], top=constants[top],
-                         width=constants["kKeyW"], height=constants["kKeyH"], tab=int(tab), access=caption))
-    other = re.compile(r'\{Control::\w+, "(\w+)", (Label|Picture|TextBox), u"([^"]*)", (\d+), (\d+), (\d+), (\d+), '
-                       r'(-?\w+),.*"([^"]*)"\},')
-    for name, kind, caption, left, top, width, height, tab, access in other.findall(text):
-        rows.append(dict(name=name, kind=kind, caption=caption, left=int(left), top=int(top), width=int(width),
-                         height=int(height), tab=-1 if tab == "kNoTab" else int(tab), access=access))
+    """The controls of the layout table as the build wrote it: name, kind, caption,
+    box in twips, tab index, type size and accessible name (a key's is its caption)."""
+    rows = [row for row in json.loads(Path(path).read_text()) if row["kind"] != "Timer"]
+    for row in rows:
+        row["access"] = row["access"] or row["caption"]
     return rows
 
 
@@ -98,8 +92,100 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+# The fixed state's clock: the page's Date stands still at one local time, and its
+# timer ticks only when the test says so. Served from the page's own origin ahead of
+# the program's script, so that any browser runs it before the page's own.
+FIXED_STATE_SCRIPT = """(() => {
+  const Real = Date;
+  const fixed = new Real(2026, 11, 29, 23, 47, 36).getTime();
+  globalThis.Date = class extends Real {
+    constructor(...when) { super(...(when.length ? when : [fixed])); }
+    static now() { return fixed; }
+  };
+  const ticks = [];
+  globalThis.setInterval = (tick) => ticks.push(tick);
+  globalThis.orviTick = () => ticks.forEach((tick) => tick());
+})();
+"""
+
+# What the page shows, read from its elements: each control's box in the window,
+# the lines drawn in the clock and phrase boxes and their type, the display's text
+# and the type it is set in. The clock's form is the one whose time, formatted here
+# in the browser's locale, is the time shown.
+REPORT_SCRIPT = """
+const [layout, displayPixels, done] = arguments;
+orviTick();
+requestAnimationFrame(() => setTimeout(() => {
+  const origin = document.getElementById('Form1').getBoundingClientRect();
+  const controls = {};
+  for (const row of layout) {
+    const r = document.getElementById(row.name).getBoundingClientRect();
+    controls[row.name] = [r.left - origin.left, r.top - origin.top, r.width, r.height];
+  }
+  const box = (id) => {
+    const lines = [...document.getElementById(id).querySelectorAll('.line')];
+    const drawn = (line) => [...line.childNodes].filter((n) => n.nodeType === Node.TEXT_NODE)
+      .map((n) => n.data).join('');
+    return { typeSize: lines.length ? parseFloat(getComputedStyle(lines[0]).fontSize) : 0,
+             lines: lines.map(drawn) };
+  };
+  const seconds = { hour: 'numeric', minute: '2-digit', second: '2-digit' };
+  const forms = { LongTime: { timeStyle: 'medium' }, ShortTimeWithSeconds: seconds,
+                  TwentyFourHours: { ...seconds, hourCycle: 'h23' } };
+  const clock = box('Text3');
+  const now = new Date();
+  clock.form = Object.keys(forms).find((form) =>
+    new Intl.DateTimeFormat(undefined, forms[form]).format(now) === clock.lines[1]) || null;
+  const date = new Intl.DateTimeFormat(undefined, { dateStyle: 'short' }).format(now);
+  const shown = document.getElementById('TEXT1'), style = getComputedStyle(shown);
+  const canvas = document.createElement('canvas').getContext('2d');
+  canvas.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+  const natural = canvas.measureText(shown.value).width;
+  const spacing = parseFloat(style.letterSpacing) || 0;
+  done({ controls, clock, phrase: box('Text4'), date,
+         display: { text: shown.value, stretch: (natural + spacing * shown.value.length) / natural,
+                    size: parseFloat(style.fontSize) / displayPixels } });
+}, 0));
+"""
+
+
+class FixedStateHandler(QuietHandler):
+    """The page with the fixed state's clock ahead of its own script."""
+
+    def do_GET(self):
+        if self.path == "/fixed-state.js":
+            return self.send_text(FIXED_STATE_SCRIPT, "text/javascript")
+        if self.path in ("/", "/index.html"):
+            page = (Path(self.directory) / "index.html").read_text()
+            return self.send_text(page.replace("<script ", '<script src="fixed-state.js"></script>\n<script ', 1),
+                                  "text/html")
+        return super().do_GET()
+
+    def send_text(self, text, kind):
+        body = text.encode()
+        self.send_response(200)
+        self.send_header("Content-Type", f"{kind}; charset=utf-8")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+
+def report_text(report):
+    """The report as JSON, a line to each control."""
+    text = lambda value: json.dumps(value, ensure_ascii=False)
+    controls = ",\n".join(f"  {text(name)}: {text(box)}" for name, box in report["controls"].items())
+    rest = "".join(f',\n {text(key)}: {text(value)}' for key, value in report.items() if key not in ("home", "controls"))
+    return f'{{"home": {text(report["home"])},\n "controls": {{\n{controls}}}{rest}}}\n'
+
+
+def rounded(value, places):
+    value = round(value, places)
+    return int(value) if value == int(value) else value
+
+
 class PageTest:
-    def __init__(self, site, layout):
+    def __init__(self, site, layout, report):
+        self.site, self.report = str(site), Path(report)
         self.layout = read_layout(layout)
         handler = functools.partial(QuietHandler, directory=str(site))
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -309,7 +395,8 @@ class PageTest:
 
     def results_show_whole(self):
         for typed, keys, shown in (("-0.142857142857143", "%", "-0.00142857142857143%"),
-                                   ("-790123377769876000", "+ =", "-7.90123377769876E+17")):
+                                   ("-790123377769876000", "+ =", "-7.90123377769876E+17"),
+                                   ("-1.23456789012345E-298", "%", "-1.23456789012345E-300%")):
             self.type_display(typed)
             self.press(keys)
             assert self.display() == shown, self.display()
@@ -357,6 +444,43 @@ class PageTest:
         assert not wrong, wrong
         assert self.display() == "", "a fresh start"
 
+    def home_report(self):
+        # The fixed state: 2026-12-29 23:47:36, US English, the page's own faces, the
+        # display typed "-790123377769876000", "+" and "=", and the first tick. From
+        # an origin of its own, where no service worker keeps the page's files.
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(FixedStateHandler, directory=self.site))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            self.driver.get(f"http://127.0.0.1:{server.server_address[1]}/")
+            self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
+            self.driver.execute_async_script("""
+                Promise.all([document.fonts.load('bold 16px "Liberation Serif"'),
+                             document.fonts.load('bold 16px Amiri', '\u0628')]).then(arguments[0]);""")
+            self.type_display("-790123377769876000")
+            self.press("+ =")
+            display = next(row for row in self.layout if row["name"] == "TEXT1")
+            shown = self.driver.execute_async_script(REPORT_SCRIPT, self.layout, display["points"] * 96 / 72)
+        finally:
+            server.shutdown()
+            server.server_close()
+            self.open()
+        engine = {"chrome": "chromium", "firefox": "firefox", "safari": "webkit"}
+        report = {"home": "web-" + engine.get(self.driver.capabilities["browserName"], "other"),
+                  "controls": {row["name"]: [rounded(v, 2) for v in shown["controls"][row["name"]]]
+                               for row in self.layout},
+                  "clock": {key: shown["clock"][key] for key in ("form", "typeSize", "lines")},
+                  "phrase": {key: shown["phrase"][key] for key in ("typeSize", "lines")},
+                  "display": {"text": shown["display"]["text"], "stretch": rounded(shown["display"]["stretch"], 4),
+                              "size": rounded(shown["display"]["size"], 4)}}
+        self.report.write_text(report_text(report))
+        # What every home must show alike, whatever its faces measure.
+        clock = shown["clock"]
+        assert clock["form"] and clock["lines"][0] == shown["date"] and len(clock["lines"]) == 2, (clock, shown["date"])
+        assert report["display"]["text"] == "-7.90123377769876E+17", report["display"]
+        assert 1 <= len(shown["phrase"]["lines"]) <= 2 and "".join(shown["phrase"]["lines"]), shown["phrase"]
+        assert len(report["controls"]) == len(self.layout), sorted(report["controls"])
+
     def installable_from_one_origin(self):
         errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
         assert not errors, errors
@@ -397,12 +521,13 @@ class PageTest:
 
 
 def main():
-    test = PageTest(sys.argv[1], sys.argv[2])
+    test = PageTest(sys.argv[1], sys.argv[2], sys.argv[3])
     try:
         test.open()
         for name in ("title_and_focus", "places", "names", "tab_order", "clicks_and_typing", "memory_question",
                      "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
-                     "phrase_whole", "clock_in_other_locales", "installable_from_one_origin", "off", "offline", "console"):
+                     "phrase_whole", "clock_in_other_locales", "home_report", "installable_from_one_origin",
+                     "off", "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
         test.failed += 1

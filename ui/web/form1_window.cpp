@@ -1,12 +1,11 @@
 #include "form1_window.h"
 
 #include "clock_text.h"
-#include "colors.h"
+#include "css_colors.h"
 #include "fonts.h"
 #include "message_boxes.h"
 #include "page.h"
 #include "ui/layout.h"
-#include "ui/text_fit.h"
 
 #include <emscripten/emscripten.h>
 
@@ -45,10 +44,9 @@ int tabIndexOf(Control id)
 } // namespace
 
 Form1Window::Form1Window()
-    : form_(*this)
+    : palette_(browserSystemColors())
+    , form_(*this)
 {
-    for (const Form1::ClickBinding& binding : Form1::clickBindings())
-        clickHandlers_[index(binding.key)] = binding.handler;
     buildControls();
     page::focusOnShow(Control::TEXT1);
     form_.Form_Load();
@@ -60,25 +58,26 @@ void Form1Window::buildControls()
 {
     const WindowRow& window = windowRow();
     page::createWindow(window.caption, cssPixels(window.clientWidth),
-        cssPixels(window.clientHeight), cssColor(window.background));
+        cssPixels(window.clientHeight), cssColor(palette_.window()));
     for (const LayoutRow& row : layoutRows()) {
         if (row.kind == ControlKind::Timer)
             continue;
         foreColors_[index(row.id)] = row.foreground;
+        const bool hasText = row.foreground != color::kTransparent;
         ControlElement element { row.id, row.name, kindName(row.kind), row.caption,
             row.accessibleName, cssPixels(row.left), cssPixels(row.top), cssPixels(row.width),
-            cssPixels(row.height), cssFont(row), cssColor(row.foreground), cssColor(row.background),
-            row.align == TextAlign::Center, row.multiLine, tabIndexOf(row.id),
-            row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };
+            cssPixels(row.height), cssFont(row),
+            hasText ? cssColor(palette_.text(row.id)) : std::string(),
+            cssColor(palette_.background(row.id)), row.align == TextAlign::Center, row.multiLine,
+            tabIndexOf(row.id), row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };
         page::createControl(element, this);
     }
-    pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
 }
 
 void Form1Window::click(Control key)
 {
-    if (const Form1::Handler handler = clickHandlers_[index(key)]; handler && running_)
-        (form_.*handler)();
+    if (running_)
+        form_.click(key);
 }
 
 void Form1Window::tick()
@@ -87,80 +86,58 @@ void Form1Window::tick()
         form_.Timer1_Timer();
 }
 
+void Form1Window::displayChanged()
+{
+    if (running_)
+        form_.displayChanged();
+}
+
+// Text measured in a stand-in face, before the page's own had arrived, is measured
+// and laid out again in it.
+void Form1Window::measuresChanged()
+{
+    if (running_)
+        form_.measuresChanged();
+}
+
 std::u16string Form1Window::text(Control id) const { return page::text(id); }
 
-// The clock and the phrase are written on every tick; an unchanged text is left as
-// it is, so only a change is laid out and fitted again.
 void Form1Window::setText(Control id, std::u16string_view text)
 {
-    for (WrappingBox& box : wrappingBoxes_) {
-        if (box.id() == id)
-            return box.setText(text);
-    }
     if (page::setText(id, text) && id == Control::TEXT1)
-        displayEdited();
+        form_.displayChanged();
 }
 
 void Form1Window::appendText(Control id, std::u16string_view text)
 {
     page::editEnd(id, 0, text);
     if (id == Control::TEXT1)
-        displayEdited();
+        form_.displayChanged();
 }
 
 void Form1Window::removeTextEnd(Control id, std::size_t units)
 {
     page::editEnd(id, units, u"");
     if (id == Control::TEXT1)
-        displayEdited();
-}
-
-// Text laid out in a stand-in face, before the page's own had arrived, is laid out
-// again in it.
-void Form1Window::facesLoaded()
-{
-    for (WrappingBox& box : wrappingBoxes_)
-        box.layOutAgain();
-    displayEdited();
-}
-
-// The display's text stops where the memory box begins. A result shows whole: set
-// narrower, then smaller as well; a longer typed entry is set narrower as far as
-// that goes and scrolls, its end in sight.
-void Form1Window::displayEdited()
-{
-    const DisplayScale scale = displayScale(page::text(Control::TEXT1), page::room(Control::TEXT1),
-        [](std::u16string_view piece) { return page::naturalWidth(Control::TEXT1, piece); });
-    page::setScale(Control::TEXT1, scale.stretch, scale.size);
-    page::showEnd(Control::TEXT1);
+        form_.displayChanged();
 }
 
 void Form1Window::setFocus(Control id) { page::focus(id); }
 
 void Form1Window::setVisible(Control id, bool visible) { page::setVisible(id, visible); }
 
-void Form1Window::setForeColor(Control id, std::uint32_t bgr)
+// The banner sets the labels' colours on every tick; an unchanged one is left be.
+void Form1Window::setForeColor(Control id, std::uint32_t color)
 {
-    if (foreColors_[index(id)] == bgr)
+    if (foreColors_[index(id)] == color)
         return;
-    foreColors_[index(id)] = bgr;
-    page::setColor(id, cssColor(bgr));
+    foreColors_[index(id)] = color;
+    page::setColor(id, cssColor(palette_.text(id, color)));
 }
 
-float Form1Window::left(Control id) const
-{
-    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(layoutRow(id).left);
-}
+void Form1Window::setLeft(Control id, float twips) { page::setLeft(id, cssPixels(twips)); }
 
-void Form1Window::setLeft(Control id, float twips)
-{
-    if (id != Control::Image1)
-        return; // nothing else moves
-    pictureLeftTwips_ = twips;
-    page::setLeft(id, cssPixels(twips));
-}
-
-int Form1Window::messageBox(std::u16string_view text, int style)
+Answer Form1Window::messageBox(std::u16string_view text, MessageBoxStyle style)
 {
     return showMessageBox(text, style);
 }
@@ -171,7 +148,37 @@ void Form1Window::quit()
     page::end();
 }
 
-std::u16string Form1Window::currentDateTimeText() const { return clockText(Control::Text3); }
+LocalTime Form1Window::now() const { return localNow(); }
+
+std::u16string Form1Window::clockText(ClockForm form, const LocalTime& when) const
+{
+    return web::clockText(form, when);
+}
+
+BoxLines& Form1Window::lines(Control box)
+{
+    return box == Control::Text3 ? clockLines_ : phraseLines_;
+}
+
+const BoxLines& Form1Window::lines(Control box) const
+{
+    return box == Control::Text3 ? clockLines_ : phraseLines_;
+}
+
+BoxRoom Form1Window::boxRoom(Control box) const { return lines(box).room(); }
+
+const LineMeasurer& Form1Window::lineMeasurer(Control box) const { return lines(box); }
+
+void Form1Window::showLines(Control box, std::u16string_view text, const BoxLayout& layout)
+{
+    lines(box).show(text, layout);
+}
+
+const DisplayMeasurer& Form1Window::displayMeasurer() const { return display_; }
+
+void Form1Window::setDisplayScale(DisplayScale scale) { display_.setScale(scale); }
+
+void Form1Window::announce(std::u16string_view text) { page::announce(text); }
 
 } // namespace ui::web
 
@@ -185,10 +192,13 @@ EMSCRIPTEN_KEEPALIVE void orvi_click(ui::web::Form1Window* window, int key)
 
 EMSCRIPTEN_KEEPALIVE void orvi_tick(ui::web::Form1Window* window) { window->tick(); }
 
-EMSCRIPTEN_KEEPALIVE void orvi_display_edited(ui::web::Form1Window* window)
+EMSCRIPTEN_KEEPALIVE void orvi_display_changed(ui::web::Form1Window* window)
 {
-    window->displayEdited();
+    window->displayChanged();
 }
 
-EMSCRIPTEN_KEEPALIVE void orvi_faces_loaded(ui::web::Form1Window* window) { window->facesLoaded(); }
+EMSCRIPTEN_KEEPALIVE void orvi_measures_changed(ui::web::Form1Window* window)
+{
+    window->measuresChanged();
+}
 }

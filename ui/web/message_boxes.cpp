@@ -1,49 +1,57 @@
 #include "message_boxes.h"
 
 #include "ui/app_info.h"
-#include "ui/platform.h"
 
 #include <emscripten/emscripten.h>
 
+#include <string>
+
 namespace {
 
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0xF0;
-
-// The program waits here (asyncify) while the dialog is open.
+// The program waits here (asyncify) while the dialog is open. The captions cross
+// as one text, a line feed between each; the answer is the place of the button.
 // clang-format off
 EM_ASYNC_JS(int, orvi_message_box, (const char16_t* title, int titleLength, const char16_t* text,
-    int textLength, const char* icon, int yesNo), {
+    int textLength, const char* icon, const char16_t* captions, int captionsLength), {
     return await OrviPage.messageBox(OrviPage.text(title, titleLength),
-        OrviPage.text(text, textLength), UTF8ToString(icon), yesNo !== 0);
+        OrviPage.text(text, textLength), UTF8ToString(icon),
+        OrviPage.text(captions, captionsLength).split('\n'));
 });
 // clang-format on
 
-const char* iconFor(int style)
+const char* iconName(ui::MessageIcon icon)
 {
-    switch (style & kIconMask) {
-    case ui::box::kCritical:
+    switch (icon) {
+    case ui::MessageIcon::Critical:
         return "critical";
-    case ui::box::kQuestion:
-        return "question";
-    case ui::box::kExclamation:
-        return "exclamation";
-    case ui::box::kInformation:
+    case ui::MessageIcon::Information:
         return "information";
-    default:
-        return "";
+    case ui::MessageIcon::None:
+        break;
     }
+    return "";
 }
+
+int length(std::u16string_view text) { return static_cast<int>(text.size()); }
 
 } // namespace
 
 namespace ui::web {
 
-int showMessageBox(std::u16string_view text, int style)
+Answer showMessageBox(std::u16string_view text, MessageBoxStyle style)
 {
+    const auto buttons = buttonsOf(style.buttons);
+    std::u16string captions;
+    for (const MessageButton& button : buttons)
+        captions.append(captions.empty() ? u"" : u"\n").append(button.caption);
     const std::u16string_view title = kApplicationTitle;
-    return orvi_message_box(title.data(), static_cast<int>(title.size()), text.data(),
-        static_cast<int>(text.size()), iconFor(style), (style & kButtonsMask) == box::kYesNo);
+    const int place = orvi_message_box(title.data(), length(title), text.data(), length(text),
+        iconName(style.icon), captions.data(), length(captions));
+    // A place out of range cannot come from the page's buttons: it answers as closing.
+    const std::size_t chosen = place >= 0 && static_cast<std::size_t>(place) < buttons.size()
+        ? static_cast<std::size_t>(place)
+        : buttons.size() - 1;
+    return buttons[chosen].answer;
 }
 
 } // namespace ui::web

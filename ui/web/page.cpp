@@ -26,6 +26,10 @@ EM_JS(void, orvi_create_control, (int number, const char* name, const char* kind
     });
 });
 
+EM_JS(int, orvi_system_color, (const char* keyword), {
+    return OrviPage.systemColor(UTF8ToString(keyword));
+});
+
 EM_JS(int, orvi_text_length, (int number), { return OrviPage.value(number).length; });
 
 EM_JS(void, orvi_copy_text, (int number, char16_t* buffer), {
@@ -35,28 +39,6 @@ EM_JS(void, orvi_copy_text, (int number, char16_t* buffer), {
 EM_JS(int, orvi_set_text, (int number, const char16_t* text, int length), {
     return OrviPage.setValue(number, OrviPage.text(text, length)) ? 1 : 0;
 });
-
-EM_JS(double, orvi_natural_width, (int number, const char16_t* text, int length, int pixels), {
-    return OrviPage.naturalWidth(number, OrviPage.text(text, length), pixels);
-});
-
-EM_JS(int, orvi_type_size, (int number), { return OrviPage.typeSize(number); });
-
-EM_JS(int, orvi_inner_width, (int number), { return OrviPage.innerWidth(number); });
-
-EM_JS(int, orvi_show_lines, (int number, const char16_t* text, int textLength,
-    const char16_t* lines, int linesLength, int pixels), {
-    return OrviPage.showLines(number, OrviPage.text(text, textLength),
-        OrviPage.text(lines, linesLength), pixels) ? 1 : 0;
-});
-
-EM_JS(double, orvi_room, (int number), { return OrviPage.room(number); });
-
-EM_JS(void, orvi_set_scale, (int number, double stretch, double size), {
-    OrviPage.setScale(number, stretch, size);
-});
-
-EM_JS(void, orvi_show_end, (int number), { OrviPage.showEnd(number); });
 
 EM_JS(void, orvi_edit_end, (int number, int removeUnits, const char16_t* text, int length), {
     OrviPage.editEnd(number, removeUnits, OrviPage.text(text, length));
@@ -86,6 +68,10 @@ EM_JS(void, orvi_start_timer, (void* owner, int milliseconds), {
 });
 
 EM_JS(void, orvi_end, (), { OrviPage.end(); });
+
+EM_JS(void, orvi_announce, (const char16_t* text, int length), {
+    OrviPage.announce(OrviPage.text(text, length));
+});
 // clang-format on
 
 int number(ui::Control id) { return static_cast<int>(id); }
@@ -112,6 +98,13 @@ void createControl(const ControlElement& c, Form1Window* owner)
         owner);
 }
 
+Rgb systemColor(const char* keyword)
+{
+    const auto rgb = static_cast<std::uint32_t>(orvi_system_color(keyword));
+    return { static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+        static_cast<std::uint8_t>(rgb) };
+}
+
 std::u16string text(Control id)
 {
     std::u16string text(static_cast<std::size_t>(orvi_text_length(number(id))), u'\0');
@@ -123,33 +116,6 @@ bool setText(Control id, std::u16string_view text)
 {
     return orvi_set_text(number(id), text.data(), length(text)) != 0;
 }
-
-double naturalWidth(Control id, std::u16string_view text)
-{
-    return orvi_natural_width(number(id), text.data(), length(text), 0);
-}
-
-int typeSize(Control id) { return orvi_type_size(number(id)); }
-int innerWidth(Control id) { return orvi_inner_width(number(id)); }
-
-double naturalWidth(Control id, std::u16string_view text, int pixels)
-{
-    return orvi_natural_width(number(id), text.data(), length(text), pixels);
-}
-
-bool showLines(Control id, std::u16string_view text, std::u16string_view lines, int pixels)
-{
-    return orvi_show_lines(
-               number(id), text.data(), length(text), lines.data(), length(lines), pixels)
-        != 0;
-}
-
-double room(Control id) { return orvi_room(number(id)); }
-void setScale(Control id, double stretch, double size)
-{
-    orvi_set_scale(number(id), stretch, size);
-}
-void showEnd(Control id) { orvi_show_end(number(id)); }
 
 void editEnd(Control id, std::size_t removeUnits, std::u16string_view text)
 {
@@ -163,5 +129,6 @@ void setColor(Control id, const std::string& color) { orvi_set_color(number(id),
 void setLeft(Control id, double pixels) { orvi_set_left(number(id), pixels); }
 void startTimer(Form1Window* owner, int milliseconds) { orvi_start_timer(owner, milliseconds); }
 void end() { orvi_end(); }
+void announce(std::u16string_view text) { orvi_announce(text.data(), length(text)); }
 
 } // namespace ui::web::page

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/colors.h"
 #include "ui/controls.h"
 
 #include <cstddef>
@@ -22,7 +23,7 @@ struct ControlElement {
     std::string font;                // a CSS font, empty for none
     std::string color, background;   // CSS colours, empty for none
     bool center;
-    bool multiLine;   // lines laid out by the program: see showLines
+    bool multiLine;   // lines placed by the program: see BoxLines
     int tabIndex;     // 0: not a tab stop
     double roomRight; // CSS pixels at the right end that the text keeps clear of
 };
@@ -34,26 +35,13 @@ void createWindow(
     std::u16string_view caption, double width, double height, const std::string& background);
 void createControl(const ControlElement& control, Form1Window* owner);
 
+// The browser's own colour of a CSS system colour keyword ("ButtonFace").
+Rgb systemColor(const char* keyword);
+
 std::u16string text(Control id);
 // A line box's text. Whether it changed: the page leaves an unchanged text as it is.
 bool setText(Control id, std::u16string_view text);
 void editEnd(Control id, std::size_t removeUnits, std::u16string_view text);
-
-// A line box's text: the width of a piece of it in the box's own type, the room its
-// text has, its share of that width and type size, and its end in sight.
-double naturalWidth(Control id, std::u16string_view text);
-double room(Control id);
-void setScale(Control id, double stretch, double size);
-void showEnd(Control id);
-
-// A multi-line box: its type size and inner width in pixels, the width of a piece
-// of text in its face at a size, and its text shown on the lines given (separated
-// by line feeds), centred, with their ink in the middle of the box. Whether the text
-// then shows whole, a pixel clear of the border all round.
-int typeSize(Control id);
-int innerWidth(Control id);
-double naturalWidth(Control id, std::u16string_view text, int pixels);
-bool showLines(Control id, std::u16string_view text, std::u16string_view lines, int pixels);
 
 void focus(Control id);
 // The control takes the focus as the window first shows, in the first frame's own
@@ -67,6 +55,8 @@ void setLeft(Control id, double pixels);
 void startTimer(Form1Window* owner, int milliseconds);
 // Stops the timer, takes the window away and says that the calculator is off.
 void end();
+// Has screen readers say a text, through the page's live region.
+void announce(std::u16string_view text);
 
 } // namespace page
 
