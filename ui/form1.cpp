@@ -57,13 +57,13 @@ constexpr std::array<Handler, kControlCount> clickHandlers()
 
 constexpr auto kClickHandlers = clickHandlers();
 
-// What a reader is told of the display after a key: its text, "Blank" where it has
-// none (silence would not tell the user anything), and no more than a result's worth
-// of a long entry typed by hand.
+// What a reader is told of the display after a key: its text, "Blank" where it shows
+// nothing ("AC" leaves a blank; silence would not tell the user anything), and no more
+// than a result's worth of a long entry typed by hand.
 std::u16string displayAnnouncement(std::u16string text)
 {
     constexpr std::size_t kMostSaid = 64;
-    if (text.empty())
+    if (text.find_first_not_of(u' ') == std::u16string::npos)
         return u"Blank";
     if (text.size() > kMostSaid) {
         text.resize(kMostSaid - (text[kMostSaid - 1] >= 0xD800 && text[kMostSaid - 1] <= 0xDBFF));
