@@ -92,10 +92,14 @@ BoxLayout fitBox(
 {
     const int smallest = smallestTypeSize(room.typeSize);
     const int first = from > 0 ? from : room.typeSize;
-    for (int pixels = first;; --pixels) {
-        BoxLayout layout = layOutBox(text, pixels, room, measurer, first);
-        if (!layout.whole && pixels < first)
-            layout = layOutBox(text, pixels, room, measurer);
+    // On the lines it is broken into at its first size, set smaller as far as it takes;
+    for (int pixels = first; pixels >= smallest; --pixels) {
+        if (BoxLayout layout = layOutBox(text, pixels, room, measurer, first); layout.whole)
+            return layout;
+    }
+    // where those lines never show whole (a third line, a word too wide), broken anew.
+    for (int pixels = first - 1;; --pixels) {
+        BoxLayout layout = layOutBox(text, pixels, room, measurer);
         if (layout.whole || pixels <= smallest)
             return layout;
     }

@@ -13,8 +13,9 @@ namespace ui {
 // spacing), and the ink of all of them in the middle of the box. Whole means every
 // letter's ink a pixel clear of the border and no word broken. A text that would not
 // show whole at the box's type size is set a pixel smaller at a time, down to 60 % of
-// it: on the lines it was broken into at that size where they then show whole (the
-// phrase keeps its two lines), else on the lines the smaller size allows.
+// it, on the lines it was broken into at that size (the phrase keeps its two lines);
+// where those never show whole (a third line, a word too wide), it is broken anew at
+// each smaller size.
 
 // Where a line's letters leave ink, in whole pixels: from the left end of the line's
 // advance and the top of its line, as the home sets a line at a type size. Right and
