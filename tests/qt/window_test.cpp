@@ -111,9 +111,11 @@ QStringList linesOf(QTextEdit* box)
 bool inkInside(QTextEdit* box)
 {
     const QImage drawn = box->grab().toImage();
-    const qreal scale = drawn.devicePixelRatio();
-    const QRect area(
-        box->viewport()->geometry().topLeft() * scale, box->viewport()->size() * scale);
+    // The device pixels wholly inside the border, at any scale.
+    const QRectF inside(QRectF(box->viewport()->geometry()).topLeft() * drawn.devicePixelRatio(),
+        QSizeF(box->viewport()->size()) * drawn.devicePixelRatio());
+    const QRect area(QPoint(qCeil(inside.left()), qCeil(inside.top())),
+        QPoint(qFloor(inside.right()) - 1, qFloor(inside.bottom()) - 1));
     const QRgb background = drawn.pixel(area.center().x(), area.top());
     QRect ink;
     for (int y = area.top(); y <= area.bottom(); ++y)

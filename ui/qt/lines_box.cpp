@@ -50,6 +50,10 @@ LinesBox::LinesBox(QWidget* parent)
 {
     // The timer rewrites the text, so typing would be lost; it can still be
     // selected, copied and reached with Tab.
+    // The classic sunken edge, two pixels deep: the box's inside is as large as on
+    // the other desktops, and its lines are laid out alike.
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
