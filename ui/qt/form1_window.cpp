@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QIcon>
+#include <QScreen>
+#include <QWindow>
 
 namespace ui::qt {
 
@@ -65,6 +67,17 @@ void Form1Window::bindEvents()
     }
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
     connect(&display(), &QLineEdit::textChanged, this, [this] { form_.displayChanged(); });
+}
+
+// The boxes' ink is measured in the screen's own pixels: on a screen of another
+// scale their text is measured and laid out again.
+void Form1Window::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle(); window && !screenWatched_) {
+        screenWatched_ = true;
+        connect(window, &QWindow::screenChanged, this, [this] { form_.measuresChanged(); });
+    }
 }
 
 LinesBox& Form1Window::linesBox(Control box) const { return *static_cast<LinesBox*>(control(box)); }

@@ -56,6 +56,9 @@ signals:
     // "OFF" was pressed: the application should end now.
     void quitRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls();
     void bindEvents();
@@ -67,6 +70,7 @@ private:
     ClockText clock_;
     std::array<QWidget*, kControlCount> controls_ {};
     Announcer* announcer_ = nullptr;
+    bool screenWatched_ = false;
     QTimer timer_;
     Form1 form_;
 };
