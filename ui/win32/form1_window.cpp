@@ -51,8 +51,7 @@ int permille(double share) { return static_cast<int>(std::lround(share * 1000));
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
-    : instance_(instance)
-    , faces_(FontFaces::installed())
+    : faces_(FontFaces::installed())
     , banner_(instance, colors_)
     , platform_({ window_, lastFocus_, controls_, colors_, banner_, display_, clock_, phrase_ })
     , form_(platform_)

@@ -24,7 +24,6 @@ public:
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
 
-    HWND handle() const { return window_; }
     void show(int showCommand);
     // See handleDialogKey.
     bool handleDialogKey(MSG& message);
@@ -38,7 +37,6 @@ private:
     LRESULT controlColors(HDC dc, HWND child);
     LRESULT paintedPlace(WPARAM control, LPARAM part) const;
 
-    HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
