@@ -45,9 +45,10 @@ for option in "$@"; do case "$option" in
     ;;
   --windows)
     # The posix thread model (GoogleTest needs std::mutex), wine64 for the 64-bit
-    # programs, NSIS for the installer, and 7-Zip and unzip to look into the packages.
+    # programs, NSIS for the installer, 7-Zip and unzip to look into the packages, and
+    # faketime to run the 64-bit program at the fixed time of the cross-home report.
     packages+=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 nsis p7zip-full
-               unzip)
+               unzip faketime)
     ;;
   --web)
     # emscripten builds the page (and its tests for Node.js); the font tools subset

@@ -1,7 +1,8 @@
 // The faces the window's text resolves to, as the system reports them.
 
 #include "banner/banner_tick.h"
-#include "ui/win32/fonts.h"
+#include "ui/win32/font_faces.h"
+#include "ui/win32/glyph_coverage.h"
 
 #include <gtest/gtest.h>
 

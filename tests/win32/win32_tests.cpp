@@ -1,229 +1,52 @@
-// The real Windows program, started and driven from outside as a user's tools
-// would: keys clicked with BM_CLICK, the display read and typed with WM_GETTEXT
-// and WM_SETTEXT, message boxes found and answered, the window measured.
+// The real Windows program under wine: its window at every dpi, its keys, boxes
+// and ticks, and its file.
 
 #include "banner/banner_tick.h"
+#include "program_driver.h"
 #include "ui/layout.h"
-#include "ui/win32/control_ids.h"
+#include "ui/win32/clock_text.h"
+#include "ui/win32/wide_text.h"
 
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <chrono>
-#include <cstdint>
-#include <string>
-#include <thread>
-#include <vector>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-std::wstring gProgram; // the program file, as a Windows path
-
-using namespace std::chrono_literals;
+using namespace driver;
 using ui::Control;
-
-// WM_GETTEXT, not GetWindowText: across processes, only the message reads what
-// an edit box holds.
-std::wstring textOf(HWND window)
-{
-    std::wstring text(
-        static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)), L'\0');
-    SendMessageW(window, WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()));
-    return text;
-}
 
 bool hasIcon(HWND box) { return SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0) != 0; }
 
-template <typename Condition>
-bool waitFor(Condition condition, std::chrono::milliseconds limit = 10s)
-{
-    for (auto end = std::chrono::steady_clock::now() + limit;
-         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(20ms))
-        if (condition())
-            return true;
-    return condition();
-}
-
-// The visible top-level windows of one process with a class name.
-std::vector<HWND> windowsOf(DWORD process, const wchar_t* className)
-{
-    std::vector<HWND> found;
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == process && IsWindowVisible(window))
-            found.push_back(window);
-    }
-    return found;
-}
-
-// The screen's dots per inch. Under wine they are the prefix's LogPixels setting,
-// read by each program as it starts, so the program is tried at 144 and at 96 and
-// the setting is put back; on Windows it runs at the user's own, left alone.
-bool underWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"); }
-
-DWORD logPixels()
-{
-    DWORD dpi = 96;
-    DWORD size = sizeof dpi;
-    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
-        nullptr, &dpi, &size);
-    return dpi;
-}
-
-void setLogPixels(DWORD dpi)
-{
-    RegSetKeyValueW(
-        HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
-}
-
-// One run of the program, ended and checked for exit code 0 by the test.
-class Calculator {
-public:
-    Calculator()
-    {
-        STARTUPINFOW startup {};
-        startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + gProgram + L"\"";
-        if (!CreateProcessW(gProgram.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                nullptr, nullptr, &startup, &process_))
-            return;
-        // A first start in a new face set or at a new dpi takes wine a few seconds.
-        waitFor(
-            [&] { return !windowsOf(process_.dwProcessId, L"CalculatorOrvi2009").empty(); }, 30s);
-        const auto windows = windowsOf(process_.dwProcessId, L"CalculatorOrvi2009");
-        window_ = windows.empty() ? nullptr : windows.front();
-    }
-    ~Calculator()
-    {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-
-    HWND window() const { return window_; }
-    HWND control(Control id) const { return GetDlgItem(window_, ui::win32::controlId(id)); }
-    HWND key(const wchar_t* caption) const
-    {
-        return FindWindowExW(window_, nullptr, L"Button", caption);
-    }
-    std::wstring display() const { return textOf(control(Control::TEXT1)); }
-    void type(const wchar_t* text) const
-    {
-        SendMessageW(control(Control::TEXT1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
-    // Types at the keyboard into the display, which must take it.
-    void typeKeys(const std::wstring& keys) const
-    {
-        const std::wstring typed = display() + keys;
-        for (const wchar_t c : keys)
-            PostMessageW(control(Control::TEXT1), WM_CHAR, c, 1);
-        EXPECT_TRUE(waitFor([&] { return display() == typed; }, 2s)) << "typing was lost";
-    }
-
-    // Clicks keys, each handled before the next; a key that would open a box
-    // must be clicked with open() instead.
-    void click(std::initializer_list<const wchar_t*> captions) const
-    {
-        for (const wchar_t* caption : captions) {
-            DWORD_PTR result = 0;
-            ASSERT_TRUE(key(caption))
-                << "no key " << std::string(caption, caption + wcslen(caption));
-            ASSERT_TRUE(
-                SendMessageTimeoutW(key(caption), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result))
-                << "a key did not come back";
-        }
-    }
-
-    // Clicks a key that opens a message box and returns the box.
-    HWND open(const wchar_t* caption) const
-    {
-        PostMessageW(key(caption), BM_CLICK, 0, 0);
-        waitFor([&] { return !windowsOf(process_.dwProcessId, L"#32770").empty(); });
-        const auto boxes = windowsOf(process_.dwProcessId, L"#32770");
-        return boxes.empty() ? nullptr : boxes.front();
-    }
-
-    // Presses a button of the box and waits until the key's handler has finished.
-    void answer(HWND box, int button) const
-    {
-        PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
-        waitFor([&] { return !IsWindow(box); });
-        SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-    }
-
-    HWND focus() const
-    {
-        GUITHREADINFO info {};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(process_.dwThreadId, &info);
-        return info.hwndFocus;
-    }
-
-    DWORD exitCode(DWORD waitMs = 10000) const
-    {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(process_.hProcess, waitMs) == WAIT_OBJECT_0)
-            GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION process_ {};
-    HWND window_ = nullptr;
-};
-
 constexpr int kMessageText = 0xFFFF; // the message's static text in a message box
 
-// The box's inside as the screen shows it, a 0x00RRGGBB value a pixel, row by row.
-std::vector<std::uint32_t> insideOf(HWND box, SIZE& size)
+// The lines' ink as the screen shows it in a clock or phrase box: clear of the box's
+// outermost pixels, which are its background, and in the middle from top to bottom,
+// where the home's measure of the ink put it. A measure that is not what is drawn
+// shows here: letters cut by the border, or lines off the middle.
+void expectInkInTheMiddle(HWND box)
 {
-    RECT client {};
-    GetClientRect(box, &client);
-    POINT origin {};
-    ClientToScreen(box, &origin);
-    size = { client.right, client.bottom };
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx * size.cy));
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, size.cx, size.cy, screen, origin.x, origin.y, SRCCOPY);
-    SelectObject(dc, old);
-    BITMAPINFO info {};
-    info.bmiHeader = { sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    const Pixels pixels = pixelsOf(box);
+    const std::uint32_t background = pixels.at(0, 0);
+    int top = pixels.size.cy;
+    int bottom = 0;
+    int onBorder = 0;
+    for (int y = 0; y < pixels.size.cy; ++y) {
+        for (int x = 0; x < pixels.size.cx; ++x) {
+            if (pixels.at(x, y) == background)
+                continue;
+            onBorder += x == 0 || y == 0 || x == pixels.size.cx - 1 || y == pixels.size.cy - 1;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y + 1);
+        }
+    }
+    EXPECT_EQ(onBorder, 0) << "letters cut by the border";
+    ASSERT_LT(top, bottom) << "no ink";
+    EXPECT_LE(std::abs(top - (pixels.size.cy - bottom)), 1)
+        << "ink from " << top << " to " << bottom << " of " << pixels.size.cy;
 }
 
-// No ink on the outermost pixels of a box's inside: letters reaching them are cut
-// by its border.
-bool inkInside(HWND box)
-{
-    SIZE size {};
-    const auto pixels = insideOf(box, size);
-    const COLORREF face = GetSysColor(COLOR_INACTIVECAPTION);
-    const std::uint32_t background
-        = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
-    const auto at = [&](int x, int y) {
-        return pixels[static_cast<std::size_t>(y * size.cx + x)] & 0xFFFFFF;
-    };
-    for (int x = 0; x < size.cx; ++x)
-        if (at(x, 0) != background || at(x, size.cy - 1) != background)
-            return false;
-    for (int y = 0; y < size.cy; ++y)
-        if (at(0, y) != background || at(size.cx - 1, y) != background)
-            return false;
-    return true;
-}
-
-// The time as the clock writes it, a few seconds ago, in one of its forms.
-std::wstring timeText(DWORD flags, int secondsAgo)
+// The time as the clock writes it in a form, a few seconds ago.
+std::u16string clockTextAgo(ui::ClockForm form, int secondsAgo)
 {
     FILETIME file {};
     GetSystemTimeAsFileTime(&file);
@@ -233,14 +56,13 @@ std::wstring timeText(DWORD flags, int secondsAgo)
     SYSTEMTIME utc {}, local {};
     FileTimeToSystemTime(&file, &utc);
     SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
-    wchar_t time[80] = {};
-    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &local, nullptr, time, 80);
-    return time;
+    return ui::win32::clockText(
+        form, { local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond });
 }
 
-// The clock: the user's short date whole on its first line and the time, in the
-// user's long form or on a 24-hour clock, whole on its second. The phrase: whole on
-// at most two lines. Both with every letter's ink inside the box.
+// The clock: the user's short date whole on its first line and the time, in one of
+// the clock's three forms, whole on its second. The phrase: whole on at most two
+// lines. Both with the ink of their lines inside the box and in its middle.
 void expectWholeBoxes(const Calculator& calc)
 {
     HWND clock = calc.control(Control::Text3);
@@ -251,11 +73,10 @@ void expectWholeBoxes(const Calculator& calc)
     wchar_t date[80] = {};
     GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 80, nullptr);
     EXPECT_EQ(text.substr(0, text.find(L'\n')), date);
-    const std::wstring time = text.substr(text.find(L'\n') + 1);
     bool known = false;
-    for (const DWORD flags : { DWORD { 0 }, DWORD { TIME_FORCE24HOURFORMAT | TIME_NOTIMEMARKER } })
+    for (const ui::ClockForm form : ui::kClockForms)
         for (int ago = 0; ago < 4; ++ago)
-            known = known || time == timeText(flags, ago);
+            known = known || ui::win32::toWide(clockTextAgo(form, ago)) == text;
     EXPECT_TRUE(known) << "an unknown time form";
     EXPECT_EQ(SendMessageW(clock, EM_GETLINECOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(clock, EM_LINEINDEX, 1, 0), static_cast<LRESULT>(wcslen(date) + 1));
@@ -266,8 +87,8 @@ void expectWholeBoxes(const Calculator& calc)
     const LRESULT last = SendMessageW(phrase, EM_LINEINDEX, static_cast<WPARAM>(lines - 1), 0);
     EXPECT_EQ(last + SendMessageW(phrase, EM_LINELENGTH, static_cast<WPARAM>(last), 0),
         static_cast<LRESULT>(words.find_last_not_of(L' ') + 1)); // nothing hidden below
-    EXPECT_TRUE(inkInside(clock));
-    EXPECT_TRUE(inkInside(phrase));
+    expectInkInTheMiddle(clock);
+    expectInkInTheMiddle(phrase);
 }
 
 // Every result shows whole between the display's left edge and the memory box; a
@@ -296,19 +117,11 @@ void expectWholeDisplay(const Calculator& calc)
     EXPECT_TRUE(caret > 0 && caret <= memoryBox.left) << "the caret is out of sight";
 }
 
-// The window, its text whole, at the screen's dpi; under wine at 96, 144, 168 and
-// 192 dpi in turn (the prefix's setting is put back).
+// The window, its text whole, at the screen's dpi; under wine at 144, 168, 192 and 96
+// dpi in turn.
 TEST(Program, WholeAtEveryDpi)
 {
-    // Put back however the test ends, so that no later run starts at another dpi.
-    struct Restore {
-        DWORD dpi = logPixels();
-        ~Restore()
-        {
-            if (underWine())
-                setLogPixels(dpi);
-        }
-    } restore;
+    UserSettings desktop(L"Control Panel\\Desktop");
     HDC screen = GetDC(nullptr);
     const DWORD screenDpi = static_cast<DWORD>(GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
@@ -316,7 +129,7 @@ TEST(Program, WholeAtEveryDpi)
         underWine() ? std::vector<DWORD> { 144, 168, 192, 96 } : std::vector { screenDpi }) {
         SCOPED_TRACE(std::to_string(dpi) + " dpi");
         if (underWine())
-            setLogPixels(dpi);
+            desktop.set(L"LogPixels", dpi);
         Calculator calculator;
         ASSERT_TRUE(calculator.window()) << "no window";
         RECT client {};
@@ -359,17 +172,13 @@ TEST(Program, KeysBoxesAndTicks)
         below = GetWindow(below, GW_HWNDNEXT);
     EXPECT_TRUE(below);
 
-    // Colours as drawn on the screen: the window, the display, the clock box.
-    HDC screen = GetDC(nullptr);
+    // Colours as drawn on the screen: the window, the display.
+    const Pixels pixels = pixelsOf(calc.window());
     const auto pixel = [&](int xTwips, int yTwips) {
-        POINT at { ui::twipsToPixels(xTwips, 96), ui::twipsToPixels(yTwips, 96) };
-        ClientToScreen(calc.window(), &at);
-        return GetPixel(screen, at.x, at.y);
+        return pixels.at(ui::twipsToPixels(xTwips, 96), ui::twipsToPixels(yTwips, 96));
     };
-    EXPECT_EQ(pixel(100, 8300), RGB(128, 128, 255));
-    EXPECT_EQ(pixel(4800, 2700), RGB(192, 192, 255));
-    EXPECT_EQ(pixel(400, 1650), GetSysColor(COLOR_INACTIVECAPTION));
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(pixel(100, 8300), 0x8080FFU);
+    EXPECT_EQ(pixel(4800, 2700), 0xC0C0FFU);
 
     // Tab follows the keys' numbers, not the keypad's rows: "9" is Command11.
     const auto tabTo = [&](HWND expected) {
@@ -457,10 +266,9 @@ TEST(Program, TicksLeaveWhatAWholeRedrawShows)
     GetWindowRect(calc.control(Control::TEXT1), &display);
     MapWindowPoints(nullptr, calc.window(), reinterpret_cast<POINT*>(&display), 2);
     const auto banner = [&] { // the rows above the display, whose caret blinks
-        SIZE size {};
-        std::vector<std::uint32_t> pixels = insideOf(calc.window(), size);
-        pixels.resize(static_cast<std::size_t>(size.cx * display.top));
-        return pixels;
+        Pixels pixels = pixelsOf(calc.window());
+        pixels.values.resize(static_cast<std::size_t>(pixels.size.cx * display.top));
+        return pixels.values;
     };
     int compared = 0;
     for (int tries = 0; tries < 20 && compared < 6; ++tries) {
@@ -524,22 +332,31 @@ TEST(Program, FileCarriesItsIconAndVersionRecord)
 
 } // namespace
 
-// win32_tests PROGRAM: the program file, as a Windows path or as a path of the
-// machine wine runs on.
+namespace {
+
+// A Windows path, or a path of the machine wine runs on: drive Z: is its root.
+std::wstring windowsPath(std::string path)
+{
+    if (path.starts_with('/'))
+        path = "Z:" + path;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return { path.begin(), path.end() };
+}
+
+} // namespace
+
+// win32_tests PROGRAM [REPORT]: the program file, and where the Report tests write
+// what the window shows.
 int main(int argc, char** argv)
 {
     SetProcessDPIAware(); // measures in the screen's own pixels, as the program draws
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: win32_tests [gtest options] PROGRAM.exe\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: win32_tests [gtest options] PROGRAM.exe [REPORT.json]\n");
         return 2;
     }
-    std::string path = argv[1];
-    if (path.starts_with('/')) // a Unix path under wine: drive Z: is the root
-        path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    gProgram.assign(path.begin(), path.end());
+    driver::gProgram = windowsPath(argv[1]);
+    if (argc == 3)
+        driver::gReport = windowsPath(argv[2]);
     return RUN_ALL_TESTS();
 }

@@ -1,49 +1,69 @@
 #include "clock_text.h"
 
-#include "ui/text_fit.h"
+#include "ui/time_picture.h"
 #include "wide_text.h"
 
-#include <array>
-#include <cmath>
+#include <windows.h>
 
 namespace ui::win32 {
 
-std::u16string generalDateText(const SYSTEMTIME& when, DWORD timeFlags)
+namespace {
+
+// With its day of the week, which a date picture may name.
+SYSTEMTIME systemTime(const LocalTime& when)
 {
-    wchar_t date[80] = {};
-    wchar_t time[80] = {};
-    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, 80, nullptr);
-    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, timeFlags, &when, nullptr, time, 80);
-    return fromWide(date) + u'\n' + fromWide(time);
+    SYSTEMTIME time {};
+    time.wYear = static_cast<WORD>(when.year);
+    time.wMonth = static_cast<WORD>(when.month);
+    time.wDay = static_cast<WORD>(when.day);
+    time.wHour = static_cast<WORD>(when.hour);
+    time.wMinute = static_cast<WORD>(when.minute);
+    time.wSecond = static_cast<WORD>(when.second);
+    FILETIME file {};
+    if (SystemTimeToFileTime(&time, &file))
+        FileTimeToSystemTime(&file, &time);
+    return time;
 }
 
-ClockForm clockForm(
-    int typeSize, const std::function<bool(std::u16string_view text, int typeSize)>& showsWhole)
+std::wstring userShortTime()
 {
-    constexpr std::array<DWORD, 2> kForms { 0, TIME_FORCE24HOURFORMAT | TIME_NOTIMEMARKER };
-    // The widest dates and times: every month, on its 28th, with two-digit hours
-    // before and after noon and two-digit minutes and seconds.
-    SYSTEMTIME widest;
-    GetLocalTime(&widest);
-    widest.wDay = 28;
-    widest.wMinute = widest.wSecond = 58;
-    widest.wMilliseconds = 0;
-    const auto wholeAlways = [&](DWORD timeFlags, int size) {
-        for (WORD month = 1; month <= 12; ++month)
-            for (const WORD hour : { 10, 22 }) {
-                widest.wMonth = month;
-                widest.wHour = hour;
-                if (!showsWhole(generalDateText(widest, timeFlags), size))
-                    return false;
-            }
-        return true;
-    };
-    const int smallest = static_cast<int>(std::ceil(typeSize * kSmallestBoxTypeShare));
-    for (int size = typeSize; size >= smallest; --size)
-        for (const DWORD timeFlags : kForms)
-            if (wholeAlways(timeFlags, size))
-                return { timeFlags, size };
-    return { kForms.back(), smallest };
+    wchar_t picture[80] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTTIME, picture, 80);
+    return picture;
+}
+
+std::u16string timeText(const SYSTEMTIME& when, const wchar_t* picture)
+{
+    wchar_t text[128] = {};
+    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &when, picture, text, 128);
+    return fromWide(text);
+}
+
+} // namespace
+
+LocalTime localNow()
+{
+    SYSTEMTIME now {};
+    GetLocalTime(&now);
+    return { now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond };
+}
+
+std::u16string clockText(ClockForm form, const LocalTime& when)
+{
+    const SYSTEMTIME time = systemTime(when);
+    wchar_t date[128] = {};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, 128, nullptr);
+    std::u16string text = fromWide(date) + u'\n';
+    const std::u16string shortTime = fromWide(userShortTime());
+    switch (form) {
+    case ClockForm::LongTime:
+        return text + timeText(time, nullptr);
+    case ClockForm::ShortTimeWithSeconds:
+        return text + timeText(time, toWide(withSeconds(shortTime)).c_str());
+    case ClockForm::TwentyFourHours:
+        return text + timeText(time, toWide(withSeconds(twentyFourHours(shortTime))).c_str());
+    }
+    return text;
 }
 
 } // namespace ui::win32

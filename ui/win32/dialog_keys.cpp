@@ -1,10 +1,12 @@
-#include "form1_window.h"
+#include "dialog_keys.h"
+
+#include "ui/layout.h"
 
 namespace ui::win32 {
 
-bool Form1Window::handleDialogKey(MSG& message)
+bool handleDialogKey(HWND window, const ControlWindows& controls, MSG& message)
 {
-    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+    if (!window || (message.hwnd != window && !IsChild(window, message.hwnd)))
         return false;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
         // The system's dialog keys would follow the stacking order, which here
@@ -14,11 +16,11 @@ bool Form1Window::handleDialogKey(MSG& message)
         const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
         int at = count - 1;
         for (int i = 0; i < count; ++i)
-            if (control(order[static_cast<std::size_t>(i)]) == GetFocus())
+            if (controls.window(order[static_cast<std::size_t>(i)]) == GetFocus())
                 at = i;
         for (int tries = 1; tries < count; ++tries) {
             at = (at + step) % count;
-            HWND next = control(order[static_cast<std::size_t>(at)]);
+            HWND next = controls.window(order[static_cast<std::size_t>(at)]);
             if (next && IsWindowVisible(next) && IsWindowEnabled(next)
                 && (GetWindowLongW(next, GWL_STYLE) & WS_TABSTOP)) {
                 SetFocus(next);
@@ -29,7 +31,7 @@ bool Form1Window::handleDialogKey(MSG& message)
         }
         return true;
     }
-    return IsDialogMessageW(window_, &message) != FALSE;
+    return IsDialogMessageW(window, &message) != FALSE;
 }
 
 } // namespace ui::win32

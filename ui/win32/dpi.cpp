@@ -32,6 +32,12 @@ int windowDpi(HWND window)
     return systemDpi();
 }
 
+RECT pixelRect(const LayoutRow& row, int dpi)
+{
+    return { twipsToPixels(row.left, dpi), twipsToPixels(row.top, dpi),
+        twipsToPixels(row.left + row.width, dpi), twipsToPixels(row.top + row.height, dpi) };
+}
+
 SIZE outerSize(int width, int height, DWORD style, DWORD exStyle, int dpi)
 {
     using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);

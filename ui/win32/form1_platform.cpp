@@ -1,16 +1,14 @@
-#include "form1_window.h"
+#include "form1_platform.h"
 
-#include "display_box.h"
-#include "ui/app_info.h"
+#include "clock_text.h"
+#include "message_boxes.h"
 #include "wide_text.h"
-
-// The operations Form1's handlers reach the controls through.
 
 namespace ui::win32 {
 
-std::u16string Form1Window::text(Control id) const
+std::u16string Form1Platform::text(Control control) const
 {
-    HWND child = control(id);
+    HWND child = parts_.controls.window(control);
     if (!child)
         return {};
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)), L'\0');
@@ -18,101 +16,100 @@ std::u16string Form1Window::text(Control id) const
     return fromWide(text);
 }
 
-// Writes skip unchanged values: the clock and the phrase are rewritten on every
-// tick, and only what really changed should be repainted.
-void Form1Window::setText(Control id, std::u16string_view value)
+// Writes skip unchanged values: only what really changed should be repainted.
+void Form1Platform::setText(Control control, std::u16string_view value)
 {
-    HWND child = control(id);
-    if (!child || text(id) == value)
+    HWND child = parts_.controls.window(control);
+    if (!child || text(control) == value)
         return;
     const std::wstring text = toWide(value);
     SetWindowTextW(child, text.c_str());
-    if (id == Control::TEXT1) // the caret after the last character, as after typing
+    if (control == Control::TEXT1) // the caret after the last character, as after typing
         SendMessageW(child, EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
 }
 
 // The edit box replaces only the selection at its end, and leaves the caret there.
-void Form1Window::appendText(Control id, std::u16string_view text)
+void Form1Platform::appendText(Control control, std::u16string_view text)
 {
-    HWND child = control(id);
+    HWND child = parts_.controls.window(control);
     const LRESULT length = GetWindowTextLengthW(child);
     SendMessageW(child, EM_SETSEL, static_cast<WPARAM>(length), length);
     SendMessageW(child, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(toWide(text).c_str()));
 }
 
-void Form1Window::removeTextEnd(Control id, std::size_t units)
+void Form1Platform::removeTextEnd(Control control, std::size_t units)
 {
-    HWND child = control(id);
+    HWND child = parts_.controls.window(control);
     const LRESULT length = GetWindowTextLengthW(child);
     SendMessageW(
         child, EM_SETSEL, static_cast<WPARAM>(length - static_cast<LRESULT>(units)), length);
     SendMessageW(child, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
 }
 
-void Form1Window::setFocus(Control id)
+void Form1Platform::setFocus(Control control)
 {
-    lastFocus_ = control(id);
-    SetFocus(lastFocus_);
+    parts_.lastFocus = parts_.controls.window(control);
+    SetFocus(parts_.lastFocus);
 }
 
-void Form1Window::setVisible(Control id, bool visible)
+void Form1Platform::setVisible(Control control, bool visible)
 {
-    ShowWindow(control(id), visible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(parts_.controls.window(control), visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void Form1Window::setForeColor(Control id, std::uint32_t bgr)
+void Form1Platform::setForeColor(Control control, std::uint32_t color)
 {
-    if (foreColors_[index(id)] == bgr)
+    if (!parts_.colors.setText(control, color))
         return;
-    foreColors_[index(id)] = bgr;
-    InvalidateRect(window_, &labelInk_[index(id)], FALSE);
+    if (HWND child = parts_.controls.window(control))
+        InvalidateRect(child, nullptr, FALSE);
+    else
+        parts_.banner.labelColorChanged(control);
 }
 
-float Form1Window::left(Control id) const
+void Form1Platform::setLeft(Control control, float twips)
 {
-    return id == Control::Image1 ? pictureLeftTwips_ : static_cast<float>(layoutRow(id).left);
+    if (control == Control::Image1) // nothing else moves
+        parts_.banner.movePicture(twips);
 }
 
-void Form1Window::setLeft(Control id, float twips)
+Answer Form1Platform::messageBox(std::u16string_view text, MessageBoxStyle style)
 {
-    if (id != Control::Image1)
-        return; // nothing else moves
-    const RECT before = pictureRect();
-    pictureLeftTwips_ = twips;
-    const RECT after = pictureRect();
-    if (before.left == after.left)
-        return;
-    InvalidateRect(window_, &before, FALSE);
-    InvalidateRect(window_, &after, FALSE);
+    return showMessageBox(parts_.window, text, style);
 }
 
-int Form1Window::messageBox(std::u16string_view text, int style)
+void Form1Platform::quit() { DestroyWindow(parts_.window); }
+
+LocalTime Form1Platform::now() const { return localNow(); }
+
+std::u16string Form1Platform::clockText(ClockForm form, const LocalTime& when) const
 {
-    return MessageBoxW(
-        window_, toWide(text).c_str(), toWide(kApplicationTitle).c_str(), static_cast<UINT>(style));
+    return win32::clockText(form, when);
 }
 
-void Form1Window::quit()
+LinesBox& Form1Platform::linesBox(Control box) const
 {
-    KillTimer(window_, kTimerId);
-    DestroyWindow(window_);
+    return box == Control::Text3 ? parts_.clock : parts_.phrase;
 }
 
-// The clock's form and type size are worked out on the first tick, with the box's
-// own font and width, and kept.
-std::u16string Form1Window::currentDateTimeText() const
+BoxRoom Form1Platform::boxRoom(Control box) const { return linesBox(box).room(); }
+
+const LineMeasurer& Form1Platform::lineMeasurer(Control box) const
 {
-    HWND clock = control(Control::Text3);
-    if (!clockForm_) {
-        clockForm_
-            = clockForm(displayBoxTypeSize(clock), [clock](std::u16string_view text, int size) {
-                  return displayBoxShowsWhole(clock, toWide(text), size);
-              });
-        SendMessageW(clock, kSetTypeSize, static_cast<WPARAM>(clockForm_->typeSize), 0);
-    }
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return generalDateText(now, clockForm_->timeFlags);
+    return linesBox(box).measurer();
+}
+
+void Form1Platform::showLines(Control box, std::u16string_view text, const BoxLayout& layout)
+{
+    linesBox(box).show(text, layout);
+}
+
+// Readers that listen for the display's value hear its new text: the edit box does
+// not say that its text changed, so the window says it.
+void Form1Platform::announce(std::u16string_view)
+{
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, parts_.controls.window(Control::TEXT1), OBJID_CLIENT,
+        CHILDID_SELF);
 }
 
 } // namespace ui::win32

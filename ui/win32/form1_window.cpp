@@ -1,17 +1,15 @@
 #include "form1_window.h"
 
 #include "assets/resource_ids.h"
-#include "clock_text.h"
-#include "control_ids.h"
-#include "display_box.h"
+#include "dialog_keys.h"
 #include "dpi.h"
-#include "ui/app_info.h"
 #include "wide_text.h"
+#include "window_queries.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ui::win32 {
 
@@ -19,88 +17,74 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"CalculatorOrvi2009";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr UINT_PTR kTimerId = 1;
 
-// The box styles are the system's own values.
-static_assert(box::kOkOnly == MB_OK && box::kYesNo == MB_YESNO);
-static_assert(box::kCritical == MB_ICONERROR && box::kQuestion == MB_ICONQUESTION);
-static_assert(box::kExclamation == MB_ICONWARNING && box::kInformation == MB_ICONINFORMATION);
-static_assert(box::kOk == IDOK && box::kYes == IDYES && box::kNo == IDNO);
-
-} // namespace
-
-// A 0x00BBGGRR colour is a COLORREF already; system colours name their index.
-COLORREF Form1Window::colorRef(std::uint32_t value)
+HICON eagle(HINSTANCE instance, int widthMetric, int heightMetric)
 {
-    return color::isSystem(value) ? GetSysColor(static_cast<int>(value & 0xFF)) : value;
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_EAGLE), IMAGE_ICON,
+        GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
 }
 
-Form1Window::Form1Window(HINSTANCE instance)
-    : instance_(instance)
-    , faces_(FontFaces::installed())
-    , form_(*this)
+void registerWindowClass(HINSTANCE instance, WNDPROC windowProc)
 {
-    const INITCOMMONCONTROLSEX commonControls { sizeof commonControls, ICC_STANDARD_CLASSES };
-    InitCommonControlsEx(&commonControls);
-    registerDisplayBoxClass(instance);
-
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     // The eagle in the title bar and the task bar, at the desktop's two icon sizes.
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_EAGLE),
-        IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_EAGLE),
-        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = eagle(instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = eagle(instance, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
+}
 
+SIZE outerSizeAt(int dpi)
+{
     const WindowRow& row = windowRow();
-    background_ = CreateSolidBrush(colorRef(row.background));
-    displayBackground_ = CreateSolidBrush(colorRef(layoutRow(Control::TEXT1).background));
-    sourceDc_ = CreateCompatibleDC(nullptr);
-    portrait_ = static_cast<HBITMAP>(LoadImageW(
-        instance, MAKEINTRESOURCEW(IDB_PORTRAIT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    pictureLeftTwips_ = static_cast<float>(layoutRow(Control::Image1).left);
-    for (const LayoutRow& control : layoutRows())
-        foreColors_[index(control.id)] = control.foreground;
-    for (const Form1::ClickBinding& binding : Form1::clickBindings())
-        clickHandlers_[index(binding.key)] = binding.handler;
+    return outerSize(twipsToPixels(row.clientWidth, dpi), twipsToPixels(row.clientHeight, dpi),
+        kWindowStyle, 0, dpi);
+}
+
+int permille(double share) { return static_cast<int>(std::lround(share * 1000)); }
+
+} // namespace
+
+Form1Window::Form1Window(HINSTANCE instance)
+    : faces_(FontFaces::installed())
+    , banner_(instance, colors_)
+    , platform_({ window_, lastFocus_, controls_, colors_, banner_, display_, clock_, phrase_ })
+    , form_(platform_)
+{
+    const INITCOMMONCONTROLSEX commonControls { sizeof commonControls, ICC_STANDARD_CLASSES };
+    InitCommonControlsEx(&commonControls);
+    LinesBox::registerClass(instance);
+    registerWindowClass(instance, windowProc);
 
     const int dpi = systemDpi();
-    const SIZE outer = outerSize(twipsToPixels(row.clientWidth, dpi),
-        twipsToPixels(row.clientHeight, dpi), kWindowStyle, 0, dpi);
-    CreateWindowExW(0, kWindowClass, toWide(row.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
-        CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, this);
-    createControls();
+    const SIZE outer = outerSizeAt(dpi);
+    CreateWindowExW(0, kWindowClass, toWide(windowRow().caption).c_str(), kWindowStyle,
+        CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, this);
+    controls_.create(window_, instance);
+    clock_.attach(controls_.window(Control::Text3));
+    phrase_.attach(controls_.window(Control::Text4));
+    display_.attach(controls_.window(Control::TEXT1));
     applyDpi(windowDpi(window_));
     if (dpi_ != dpi) {
-        const SIZE resized = outerSize(twipsToPixels(row.clientWidth, dpi_),
-            twipsToPixels(row.clientHeight, dpi_), kWindowStyle, 0, dpi_);
+        const SIZE resized = outerSizeAt(dpi_);
         SetWindowPos(window_, nullptr, 0, 0, resized.cx, resized.cy,
             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    lastFocus_ = control(Control::TEXT1);
+    lastFocus_ = controls_.window(Control::TEXT1);
 
     form_.Form_Load();
-    SetTimer(window_, kTimerId, static_cast<UINT>(row.timerIntervalMs), nullptr);
+    SetTimer(window_, kTimerId, static_cast<UINT>(windowRow().timerIntervalMs), nullptr);
 }
 
 Form1Window::~Form1Window()
 {
     if (window_)
         DestroyWindow(window_);
-    for (HFONT font : latinFonts_)
-        DeleteObject(font);
-    for (HFONT font : arabicFonts_)
-        DeleteObject(font);
-    DeleteObject(background_);
-    DeleteObject(displayBackground_);
-    DeleteObject(portrait_);
-    DeleteObject(scaledPortrait_);
-    forgetLabelBands();
-    DeleteDC(sourceDc_);
 }
 
 void Form1Window::show(int showCommand)
@@ -109,113 +93,52 @@ void Form1Window::show(int showCommand)
     UpdateWindow(window_);
 }
 
-// Created back to front, each in front of those before it: the table's stacking.
-void Form1Window::createControls()
+bool Form1Window::handleDialogKey(MSG& message)
 {
-    for (const LayoutRow& row : layoutRows()) {
-        if (row.kind != ControlKind::Key && row.kind != ControlKind::TextBox)
-            continue; // the labels and the picture are drawn; the timer has no window
-        const wchar_t* windowClass = L"BUTTON";
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-        DWORD exStyle = 0;
-        if (row.kind == ControlKind::Key) {
-            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
-        } else if (row.multiLine) {
-            windowClass = kDisplayBoxClass;
-            exStyle = WS_EX_CLIENTEDGE;
-        } else {
-            windowClass = L"EDIT";
-            style |= WS_TABSTOP | ES_AUTOHSCROLL
-                | (row.align == TextAlign::Center ? ES_CENTER : ES_LEFT);
-            exStyle = WS_EX_CLIENTEDGE;
-        }
-        HWND child = CreateWindowExW(exStyle, windowClass, toWide(row.caption).c_str(), style, 0, 0,
-            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row.id))),
-            instance_, nullptr);
-        SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        if (windowClass == std::wstring_view(L"EDIT"))
-            SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // no length limit of its own
-        controls_[index(row.id)] = child;
-    }
-}
-
-RECT Form1Window::pixels(int left, int top, int width, int height) const
-{
-    // Edges, not sizes, are rounded, so neighbours neither overlap nor part.
-    return { twipsToPixels(left, dpi_), twipsToPixels(top, dpi_), twipsToPixels(left + width, dpi_),
-        twipsToPixels(top + height, dpi_) };
+    return win32::handleDialogKey(window_, controls_, message);
 }
 
 void Form1Window::applyDpi(int dpi)
 {
     dpi_ = dpi;
-    labelBandRect_ = {};
-    for (const LayoutRow& row : layoutRows()) {
-        const std::size_t i = index(row.id);
-        DeleteObject(latinFonts_[i]);
-        DeleteObject(arabicFonts_[i]);
-        latinFonts_[i] = arabicFonts_[i] = nullptr;
-        if (row.fontPoints > 0) {
-            latinFonts_[i]
-                = createControlFont(faces_.latin, faces_.latinHasArabicCharset, row, dpi);
-            if (faces_.arabic != faces_.latin && row.multiLine)
-                arabicFonts_[i] = createControlFont(faces_.arabic, true, row, dpi);
-        }
-        if (row.kind == ControlKind::Label) {
-            labelInk_[i] = measureLabelInk(row.id);
-            UnionRect(&labelBandRect_, &labelBandRect_, &labelInk_[i]);
-        }
-        if (HWND child = controls_[i]) {
-            const RECT r = pixels(row.left, row.top, row.width, row.height);
-            MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(latinFonts_[i]), TRUE);
-            if (row.multiLine) // the phrase's letters, where the Latin face lacks them
-                SendMessageW(child, kSetFallbackFont, reinterpret_cast<WPARAM>(arabicFonts_[i]), 0);
-        }
-    }
-    scalePortrait();
-    forgetLabelBands();
-    // The banner's strip, from the top down to the picture's foot, is redrawn on
-    // every tick.
-    paintBuffer_.keep({ twipsToPixels(windowRow().clientWidth, dpi_), pictureRect().bottom });
-    // The clock's form is worked out again at the next tick, for the new size.
-    clockForm_.reset();
-    SendMessageW(control(Control::Text3), kSetTypeSize, 0, 0);
-    // The display's text stops short of the memory box, which stands in front of it.
-    SendMessageW(control(Control::TEXT1), EM_SETMARGINS, EC_RIGHTMARGIN,
-        MAKELPARAM(0, twipsToPixels(indicatorOverlapTwips(), dpi_)));
-    fitDisplayText();
-    InvalidateRect(window_, nullptr, FALSE);
+    // The fonts of before are let go at the end, once nothing holds them.
+    ControlFonts before = std::exchange(fonts_, ControlFonts(faces_, dpi));
+    controls_.layOut(dpi, fonts_);
+    clock_.setFonts(fonts_.font(Control::Text3), fonts_.fallback(Control::Text3));
+    phrase_.setFonts(fonts_.font(Control::Text4), fonts_.fallback(Control::Text4));
+    display_.setFont(fonts_.font(Control::TEXT1), twipsToPixels(indicatorOverlapTwips(), dpi));
+    banner_.layOut(window_, dpi, fonts_);
+    form_.measuresChanged();
 }
 
-void Form1Window::fitDisplayText()
+void Form1Window::commanded(WPARAM wParam)
 {
-    displayFit_.fit(control(Control::TEXT1), latinFonts_[index(Control::TEXT1)],
-        twipsToPixels(indicatorOverlapTwips(), dpi_));
+    const auto control = controls_.controlOf(LOWORD(wParam));
+    if (!control)
+        return;
+    if (HIWORD(wParam) == BN_CLICKED)
+        form_.click(*control);
+    else if (HIWORD(wParam) == EN_CHANGE && *control == Control::TEXT1)
+        form_.displayChanged(); // by a key or by typing
 }
 
 LRESULT Form1Window::controlColors(HDC dc, HWND child)
 {
-    const LayoutRow& row = layoutRow(controlOf(child));
-    SetTextColor(dc, colorRef(row.foreground));
-    SetBkColor(dc, colorRef(row.background));
-    if (color::isSystem(row.background))
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(static_cast<int>(row.background & 0xFF)));
-    return reinterpret_cast<LRESULT>(displayBackground_);
+    const auto control = controls_.controlOf(child);
+    if (!control)
+        return reinterpret_cast<LRESULT>(colors_.windowBrush());
+    SetTextColor(dc, colors_.text(*control));
+    SetBkColor(dc, colors_.background(*control));
+    return reinterpret_cast<LRESULT>(colors_.backgroundBrush(*control));
 }
 
-Control Form1Window::controlOf(HWND child) const
+LRESULT Form1Window::paintedPlace(WPARAM control, LPARAM part) const
 {
-    return static_cast<Control>(GetDlgCtrlID(child) - kFirstControlId);
-}
-
-void Form1Window::clicked(int id)
-{
-    const int i = id - kFirstControlId;
-    if (i < 0 || i >= static_cast<int>(kControlCount))
-        return; // Enter and Escape send IDOK and IDCANCEL, which no key has
-    if (const Form1::Handler handler = clickHandlers_[static_cast<std::size_t>(i)])
-        (form_.*handler)();
+    if (control >= kControlCount)
+        return 0;
+    const RECT place = banner_.place(static_cast<Control>(control));
+    return part == kPlaceSize ? MAKELRESULT(place.right - place.left, place.bottom - place.top)
+                              : MAKELRESULT(place.left, place.top);
 }
 
 LRESULT CALLBACK Form1Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -236,17 +159,14 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED)
-            clicked(LOWORD(wParam));
-        else if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == controlId(Control::TEXT1))
-            fitDisplayText();
+        commanded(wParam);
         return 0;
     case WM_TIMER:
         if (wParam == kTimerId)
             form_.Timer1_Timer();
         return 0;
     case WM_PAINT:
-        paint();
+        banner_.paint();
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole in WM_PAINT
@@ -275,10 +195,21 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
             SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_FONTCHANGE: // faces installed or removed while it runs
+        faces_ = FontFaces::installed();
+        applyDpi(dpi_);
+        return 0;
     case WM_SYSCOLORCHANGE:
-        forgetLabelBands(); // drawn in the system's colours of before
-        InvalidateRect(window_, nullptr, FALSE);
+        colors_.reload();
+        banner_.colorsChanged();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         break;
+    case kGetPaintedPlace:
+        return paintedPlace(wParam, lParam);
+    case kGetDisplayScale: {
+        const DisplayScale scale = display_.shownScale();
+        return MAKELRESULT(permille(scale.stretch), permille(scale.size));
+    }
     case WM_DESTROY:
         KillTimer(window_, kTimerId);
         PostQuitMessage(0);
