@@ -2,11 +2,10 @@
 
 #include "qt_text.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
-#include <QTextBlock>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextFrame>
 #include <QTextLayout>
@@ -17,13 +16,8 @@ namespace ui::qt {
 
 namespace {
 
-void setUpDocument(QTextDocument& document)
-{
-    document.setDocumentMargin(0);
-    QTextOption option = document.defaultTextOption();
-    option.setWrapMode(QTextOption::NoWrap); // the lines are laid out already
-    document.setDefaultTextOption(option);
-}
+// The baseline's place below a line's top: room above for tall capitals and marks.
+constexpr double kBaseline = 0.9;
 
 // The rows and columns drawn on, in a picture filled with white.
 QRect inkOf(const QImage& image)
@@ -48,12 +42,13 @@ QRect inkOf(const QImage& image)
 LinesBox::LinesBox(QWidget* parent)
     : QTextEdit(parent)
 {
-    // The timer rewrites the text, so typing would be lost; it can still be
-    // selected, copied and reached with Tab.
     // The classic sunken edge, two pixels deep: the box's inside is as large as on
     // the other desktops, and its lines are laid out alike.
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
     setLineWidth(2);
+    // The timer rewrites the text, so typing would be lost; it can still be
+    // selected, copied and reached with Tab.
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,8 +57,7 @@ LinesBox::LinesBox(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QTextEdit::NoWrap);
-    setUpDocument(*document());
-    setUpDocument(probe_);
+    document()->setDocumentMargin(0);
 }
 
 QFont LinesBox::fontAt(int pixels) const
@@ -79,71 +73,41 @@ BoxRoom LinesBox::room() const
     return { inside.width(), inside.height(), QFontInfo(font()).pixelSize() };
 }
 
-void LinesBox::setLine(
-    QTextCursor& cursor, const QString& line, int pixels, int left, bool first) const
+void LinesBox::layOut(QTextLayout& layout, int pixels) const
 {
-    QTextBlockFormat format;
-    format.setLineHeight(linePitch(pixels), QTextBlockFormat::FixedHeight);
-    format.setLeftMargin(left);
-    format.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-    QTextCharFormat type;
-    type.setFont(fontAt(pixels));
-    if (first)
-        cursor.setBlockFormat(format);
-    else
-        cursor.insertBlock(format);
-    cursor.insertText(line, type);
-}
-
-void LinesBox::showLines(const QString& text, const BoxLayout& layout)
-{
-    text_ = text;
-    document()->clear();
-    QTextCursor cursor(document());
-    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
-        const PlacedLine& line = layout.lines[i];
-        setLine(cursor,
-            text.mid(static_cast<qsizetype>(line.start), static_cast<qsizetype>(line.length)),
-            layout.typeSize, line.x, i == 0);
-    }
-    QTextFrameFormat frame = document()->rootFrame()->frameFormat();
-    frame.setTopMargin(layout.lines.empty() ? 0 : layout.lines.front().top);
-    document()->rootFrame()->setFrameFormat(frame);
-}
-
-int LinesBox::width(std::u16string_view text, int pixels) const
-{
-    QTextLayout layout(toQString(text), fontAt(pixels));
+    layout.setFont(fontAt(pixels));
     QTextOption oneLine;
     oneLine.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(oneLine);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(1e6);
-    const qreal advance = line.naturalTextWidth();
+    line.setPosition(QPointF(0, std::lround(pixels * kBaseline) - line.ascent()));
     layout.endLayout();
-    return static_cast<int>(std::ceil(advance - 1e-6));
+}
+
+int LinesBox::width(std::u16string_view text, int pixels) const
+{
+    QTextLayout layout(toQString(text));
+    layOut(layout, pixels);
+    return static_cast<int>(std::ceil(layout.lineAt(0).naturalTextWidth() - 1e-6));
 }
 
 std::optional<Ink> LinesBox::ink(std::u16string_view text, int pixels) const
 {
-    probe_.clear();
-    QTextCursor cursor(&probe_);
-    setLine(cursor, toQString(text), pixels, 0, true);
-
+    QTextLayout layout(toQString(text));
+    layOut(layout, pixels);
     // Drawn at the screen's scale, with room all round for what reaches beyond the
     // line: faces with Arabic letters reach far above and below their type size.
     const qreal scale = devicePixelRatioF();
-    const QSize room(width(text, pixels) + 4 * pixels, 5 * linePitch(pixels));
     const QPoint margin(2 * pixels, 2 * linePitch(pixels));
+    const QSize room(width(text, pixels) + 2 * margin.x(), linePitch(pixels) + 2 * margin.y());
     QImage picture(room * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    painter.translate(margin);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    probe_.documentLayout()->draw(&painter, context);
+    painter.setPen(Qt::black);
+    layout.draw(&painter, margin);
     painter.end();
 
     const QRect drawn = inkOf(picture);
@@ -153,6 +117,57 @@ std::optional<Ink> LinesBox::ink(std::u16string_view text, int pixels) const
     const auto pixel = [scale](int device) { return static_cast<int>(std::floor(device / scale)); };
     return Ink { pixel(drawn.left()) - margin.x(), pixel(drawn.top()) - margin.y(),
         pixel(drawn.right()) + 1 - margin.x(), pixel(drawn.bottom()) + 1 - margin.y() };
+}
+
+void LinesBox::showLines(const QString& text, const BoxLayout& layout)
+{
+    text_ = text;
+    typeSize_ = layout.typeSize;
+    shown_.clear();
+    for (const PlacedLine& line : layout.lines) {
+        shown_.push_back(
+            { text.mid(static_cast<qsizetype>(line.start), static_cast<qsizetype>(line.length)),
+                QPoint(line.x, line.top) });
+    }
+    setDocumentLines(layout);
+    viewport()->update();
+}
+
+// The document holds the same lines near where they are drawn, in no colour of its
+// own: what it shows is its selection, under the lines drawn over it.
+void LinesBox::setDocumentLines(const BoxLayout& layout)
+{
+    document()->clear();
+    QTextCursor cursor(document());
+    QTextCharFormat type;
+    type.setFont(fontAt(layout.typeSize));
+    type.setForeground(Qt::transparent);
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        QTextBlockFormat format;
+        format.setLineHeight(linePitch(layout.typeSize), QTextBlockFormat::FixedHeight);
+        format.setLeftMargin(std::max(shown_[i].at.x(), 0));
+        format.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+        if (i > 0)
+            cursor.insertBlock(format, type);
+        else
+            cursor.setBlockFormat(format);
+        cursor.insertText(shown_[i].text, type);
+    }
+    QTextFrameFormat frame = document()->rootFrame()->frameFormat();
+    frame.setTopMargin(shown_.empty() ? 0 : std::max(shown_.front().at.y(), 0));
+    document()->rootFrame()->setFrameFormat(frame);
+}
+
+void LinesBox::paintEvent(QPaintEvent* event)
+{
+    QTextEdit::paintEvent(event); // the background and any selection
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text));
+    for (const ShownLine& line : shown_) {
+        QTextLayout layout(line.text);
+        layOut(layout, typeSize_);
+        layout.draw(&painter, line.at);
+    }
 }
 
 } // namespace ui::qt
