@@ -307,6 +307,72 @@ class PageTest:
                 wrong.append(f"{row['name']} is a {element.aria_role}")
         assert not wrong, wrong
 
+    def ax_nodes(self):
+        """Chromium's accessibility tree, as screen readers are given it: the nodes that
+        are not ignored, each with its role, name, description, properties and text."""
+        self.driver.execute_cdp_cmd("Accessibility.enable", {})
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        by_id = {node["nodeId"]: node for node in nodes}
+        value = lambda node, key: (node.get(key) or {}).get("value", "")
+
+        def text(node):
+            if value(node, "role") in ("StaticText", "InlineTextBox"):
+                return value(node, "name")
+            return "".join(text(by_id[child]) for child in node.get("childIds", []) if child in by_id)
+
+        return [{"role": value(node, "role"), "name": value(node, "name"),
+                 "description": value(node, "description"), "text": text(node),
+                 "properties": {p["name"]: p["value"].get("value") for p in node.get("properties", [])}}
+                for node in nodes if not node.get("ignored")]
+
+    def every_control_named_and_described(self):
+        # Each control as the accessibility tree gives it to a reader: the role of its
+        # kind, its name (a key's caption, else the table's name), and the table's
+        # description of what it is or does, read after the name.
+        roles = {"Key": "button", "TextBox": "textbox", "Picture": "image", "Label": "note"}
+        heard = {(node["role"], node["name"]): node["description"] for node in self.ax_nodes()}
+        wrong = [(row["name"], heard.get((roles[row["kind"]], row["access"])), row["description"])
+                 for row in self.layout
+                 if heard.get((roles[row["kind"]], row["access"])) != row["description"]]
+        assert not wrong and all(row["description"] for row in self.layout), wrong
+
+    def result_heard(self):
+        # The live region is polite and holds the display's text after a key that wrote
+        # it; typing into the display is heard as typing, and not said again.
+        def region():
+            found = [node for node in self.ax_nodes() if node["role"] == "status"]
+            assert len(found) == 1, found
+            return found[0]
+
+        assert region()["properties"].get("live") == "polite", region()
+        self.press("AC 1 2 + 3 =")
+        assert self.display() == "15" and region()["text"] == "15", (self.display(), region())
+        self.type_display("42")
+        time.sleep(0.2)
+        assert region()["text"] == "15", region()
+        self.press("Sqr")
+        assert self.display() == "6.48074069840786" and region()["text"] == self.display(), region()
+
+    def message_boxes_read(self):
+        # A box is read as what it is: a dialog (an alert dialog for an error) named by
+        # its title, its text as its description, and its buttons by their captions.
+        wrong = []
+        for typed, keys, role, text, buttons in (
+                ("", "RUN", "dialog", ABOUT, ["OK"]),
+                ("-4", "Sqr", "alertdialog", "Invalid procedure call or argument", ["OK"]),
+                ("", "MC", "dialog", MEMORY_QUESTION, ["Yes", "No"])):
+            if typed:
+                self.type_display(typed)
+            self.press(keys)
+            self.box()
+            nodes = self.ax_nodes()
+            dialog = [(n["role"], n["name"], n["description"].strip()) for n in nodes if "dialog" in n["role"]]
+            named = [n["name"] for n in nodes if n["role"] == "button" and n["name"] in ("OK", "Yes", "No")]
+            self.answer(buttons[-1])
+            if dialog != [(role, "CalculatorOrvi2009", text)] or named != buttons:
+                wrong.append((keys, dialog, named))
+        assert not wrong, wrong
+
     def tab_order(self):
         stops = sorted((row for row in self.layout if row["tab"] >= 0 and row["kind"] in ("Key", "TextBox")),
                        key=lambda row: row["tab"])
@@ -524,7 +590,8 @@ def main():
     test = PageTest(sys.argv[1], sys.argv[2], sys.argv[3])
     try:
         test.open()
-        for name in ("title_and_focus", "places", "names", "tab_order", "clicks_and_typing", "memory_question",
+        for name in ("title_and_focus", "places", "names", "tab_order", "every_control_named_and_described",
+                     "result_heard", "message_boxes_read", "clicks_and_typing", "memory_question",
                      "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
                      "phrase_whole", "clock_in_other_locales", "home_report", "installable_from_one_origin",
                      "off", "offline", "console"):

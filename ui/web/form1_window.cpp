@@ -65,8 +65,8 @@ void Form1Window::buildControls()
         foreColors_[index(row.id)] = row.foreground;
         const bool hasText = row.foreground != color::kTransparent;
         ControlElement element { row.id, row.name, kindName(row.kind), row.caption,
-            row.accessibleName, cssPixels(row.left), cssPixels(row.top), cssPixels(row.width),
-            cssPixels(row.height), cssFont(row),
+            row.accessibleName, row.description, cssPixels(row.left), cssPixels(row.top),
+            cssPixels(row.width), cssPixels(row.height), cssFont(row),
             hasText ? cssColor(palette_.text(row.id)) : std::string(),
             cssColor(palette_.background(row.id)), row.align == TextAlign::Center, row.multiLine,
             tabIndexOf(row.id), row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };

@@ -71,7 +71,13 @@ var OrviPage = {
     this.announcement.className = 'announcement';
     this.announcement.setAttribute('role', 'status');
     this.announcement.setAttribute('aria-live', 'polite');
-    form.append(this.announcement);
+    // What each control is or does, read after its name: hidden text that the
+    // control points to with aria-describedby, which every engine and reader
+    // knows (aria-description is newer, and not yet read everywhere).
+    this.descriptions = document.createElement('div');
+    this.descriptions.id = 'descriptions';
+    this.descriptions.hidden = true;
+    form.append(this.announcement, this.descriptions);
   },
 
   // A text the same as the last is said again: the region is emptied first, and
@@ -125,6 +131,13 @@ var OrviPage = {
     if (c.accessibleName && c.kind !== 'picture') {
       element.setAttribute('aria-label', c.accessibleName);
       if (c.kind === 'label') element.setAttribute('role', 'note');
+    }
+    if (c.description) {
+      const description = document.createElement('span');
+      description.id = c.name + '-description';
+      description.textContent = c.description;
+      this.descriptions.append(description);
+      element.setAttribute('aria-describedby', description.id);
     }
     const style = element.style;
     style.left = c.left + 'px';
