@@ -10,6 +10,7 @@ is, as Python's own http.server does). HTTP/1.1, so connections are kept.
 import functools
 import gzip
 import http.server
+import socket
 import threading
 from pathlib import Path
 
@@ -71,12 +72,39 @@ class _Body:
         pass
 
 
+class _Server(http.server.ThreadingHTTPServer):
+    """Keeps its open connections, so that stop() ends them too: a browser would
+    otherwise go on sending requests on a connection it keeps."""
+
+    daemon_threads = True
+
+    def __init__(self, *args):
+        super().__init__(*args)
+        self.connections = set()
+
+    def process_request(self, request, client_address):
+        self.connections.add(request)
+        super().process_request(request, client_address)
+
+    def shutdown_request(self, request):
+        self.connections.discard(request)
+        super().shutdown_request(request)
+
+    def stop(self):
+        self.shutdown()
+        self.server_close()
+        for connection in list(self.connections):
+            try:
+                connection.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass
+
+
 def serve(folder, handler=StaticHostHandler, **attributes):
     """Serves the folder from a port of its own on 127.0.0.1, in a thread; returns the
-    server (server.url is its address; shutdown() and server_close() end it)."""
+    server (server.url is its address; server.stop() ends it, open connections too)."""
     kind = type("Handler", (handler,), attributes) if attributes else handler
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(kind, directory=str(folder)))
-    server.daemon_threads = True
+    server = _Server(("127.0.0.1", 0), functools.partial(kind, directory=str(folder)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     server.url = f"http://127.0.0.1:{server.server_address[1]}/"
     return server

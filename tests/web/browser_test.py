@@ -11,29 +11,20 @@ page shows to REPORT_JSON, beside the other homes' reports.
 Serves SITE_DIR on a port of its own on 127.0.0.1, and ends with a line
 "N passed, N failed"; the exit code is 1 if any check failed.
 """
-import functools
-import http.server
 import json
 import re
-import shutil
 import sys
-import tempfile
-import threading
 import time
-import traceback
 import zlib
 from pathlib import Path
 
-from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                  "--disable-background-networking", "--disable-component-update",
-                  "--disable-sync", "--disable-dev-shm-usage", "--window-size=600,800", "--lang=en-US"]
+from chromium import Browser, Checks, static_host
+
 TWIPS_PER_PIXEL = 15
 ABOUT = "This calculator was designed and programmed by Eng Kelvo Orvi"
 MEMORY_QUESTION = "are you sure to clearing memory!!"
@@ -82,14 +73,6 @@ def png_pixels(data):
         rows.append([tuple(line[x:x + 3]) for x in range(0, stride, channels)])
         previous = line
     return rows
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
-
-    def log_message(self, *args):
-        pass
 
 
 # The fixed state's clock: the page's Date stands still at one local time, and its
@@ -149,7 +132,7 @@ requestAnimationFrame(() => setTimeout(() => {
 """
 
 
-class FixedStateHandler(QuietHandler):
+class FixedStateHandler(static_host.StaticHostHandler):
     """The page with the fixed state's clock ahead of its own script."""
 
     def do_GET(self):
@@ -187,23 +170,15 @@ class PageTest:
     def __init__(self, site, layout, report):
         self.site, self.report = str(site), Path(report)
         self.layout = read_layout(layout)
-        handler = functools.partial(QuietHandler, directory=str(site))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        self.profile = tempfile.mkdtemp(prefix="orvi-chromium-")
-        options = webdriver.ChromeOptions()
-        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
-            options.add_argument(flag)
-        options.binary_location = "/usr/bin/chromium"
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.passed = self.failed = 0
+        self.server = static_host.serve(site)
+        self.url = self.server.url
+        self.browser = Browser()
+        self.driver = self.browser.driver
+        self.checks = Checks()
 
     def close(self):
-        self.driver.quit()
-        self.server.shutdown()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        self.browser.quit()
+        self.server.stop()
 
     # What a user sees and does.
     def open(self):
@@ -262,15 +237,8 @@ class PageTest:
         return all(near(pixel) for pixel in ring) and not all(near(p) for row in inside for p in row)
 
     def check(self, name, function):
-        try:
-            function()
-            self.passed += 1
-            print(f"PASS {name}")
-        except Exception:  # a failed check is reported, and the others still run
-            self.failed += 1
-            print(f"FAIL {name}")
-            traceback.print_exc(file=sys.stdout)
-            self.driver.execute_script("document.querySelectorAll('dialog[open]').forEach(d => d.close())")
+        self.checks.run(name, function, after_failure=lambda: self.driver.execute_script(
+            "document.querySelectorAll('dialog[open]').forEach(d => d.close())"))
 
     # The checks.
     def title_and_focus(self):
@@ -514,11 +482,9 @@ class PageTest:
         # The fixed state: 2026-12-29 23:47:36, US English, the page's own faces, the
         # display typed "-790123377769876000", "+" and "=", and the first tick. From
         # an origin of its own, where no service worker keeps the page's files.
-        server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(FixedStateHandler, directory=self.site))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server = static_host.serve(self.site, FixedStateHandler)
         try:
-            self.driver.get(f"http://127.0.0.1:{server.server_address[1]}/")
+            self.driver.get(server.url)
             self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
             self.driver.execute_async_script("""
                 Promise.all([document.fonts.load('bold 16px "Liberation Serif"'),
@@ -528,8 +494,7 @@ class PageTest:
             display = next(row for row in self.layout if row["name"] == "TEXT1")
             shown = self.driver.execute_async_script(REPORT_SCRIPT, self.layout, display["points"] * 96 / 72)
         finally:
-            server.shutdown()
-            server.server_close()
+            server.stop()
             self.open()
         engine = {"chrome": "chromium", "firefox": "firefox", "safari": "webkit"}
         report = {"home": "web-" + engine.get(self.driver.capabilities["browserName"], "other"),
@@ -573,8 +538,7 @@ class PageTest:
 
     def offline(self):
         self.wait_for(lambda d: d.execute_script("return !!navigator.serviceWorker.controller"))
-        self.server.shutdown()
-        self.server.server_close()
+        self.server.stop()
         self.driver.refresh()
         self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
         self.press("AC 4 * 6 =")
@@ -597,12 +561,10 @@ def main():
                      "off", "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
-        test.failed += 1
-        traceback.print_exc(file=sys.stdout)
+        test.checks.fail()
     finally:
         test.close()
-    print(f"{test.passed} passed, {test.failed} failed")
-    sys.exit(1 if test.failed else 0)
+    test.checks.finish()
 
 
 if __name__ == "__main__":
