@@ -55,8 +55,8 @@ def main() -> None:
     shutil.copyfile(source / "assets" / "portrait.png", site / "portrait.png")
     icons = site / "icons"
     icons.mkdir(exist_ok=True)
-    for size in (32, 256):
-        shutil.copyfile(source / "assets" / "icons" / f"eagle-{size}.png", icons / f"eagle-{size}.png")
+    for name in ("eagle-32.png", "eagle-192.png", "eagle-512.png", "eagle-maskable-512.png"):
+        shutil.copyfile(source / "assets" / "icons" / name, icons / name)
     shutil.copyfile(source / "assets" / "eagle.svg", icons / "eagle.svg")
     write_fonts(site / "fonts")
 
