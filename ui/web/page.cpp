@@ -45,11 +45,10 @@ EM_JS(void, orvi_edit_end, (int number, int removeUnits, const char16_t* text, i
     OrviPage.editEnd(number, removeUnits, OrviPage.text(text, length));
 });
 
-EM_JS(void, orvi_focus, (int number), { OrviPage.control(number).focus(); });
+EM_JS(void, orvi_focus, (int number), { OrviPage.focusByProgram(number); });
 
 EM_JS(void, orvi_focus_on_show, (int number), {
-    const control = OrviPage.control(number);
-    requestAnimationFrame(() => control.focus());
+    requestAnimationFrame(() => OrviPage.focusByProgram(number));
 });
 
 EM_JS(void, orvi_set_visible, (int number, int visible), {
