@@ -15,7 +15,6 @@ import json
 import re
 import sys
 import time
-import zlib
 from pathlib import Path
 
 from selenium.common.exceptions import TimeoutException
@@ -23,6 +22,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+import png
 from chromium import Browser, Checks, static_host
 
 TWIPS_PER_PIXEL = 15
@@ -36,42 +36,6 @@ def read_layout(path):
     rows = [row for row in json.loads(Path(path).read_text()) if row["kind"] != "Timer"]
     for row in rows:
         row["access"] = row["access"] or row["caption"]
-    return rows
-
-
-def png_pixels(data):
-    """The rows of an 8-bit RGB or RGBA PNG (as Chromium writes screenshots), as
-    lists of (red, green, blue)."""
-    at, chunks, header = 8, [], None
-    while at < len(data):
-        size = int.from_bytes(data[at:at + 4], "big")
-        kind, body = data[at + 4:at + 8], data[at + 8:at + 8 + size]
-        if kind == b"IHDR":
-            header = body
-        elif kind == b"IDAT":
-            chunks.append(body)
-        at += 12 + size
-    width, height = int.from_bytes(header[0:4], "big"), int.from_bytes(header[4:8], "big")
-    assert header[8] == 8 and header[9] in (2, 6) and header[12] == 0, "an 8-bit RGB(A) PNG"
-    channels = 3 if header[9] == 2 else 4
-    raw, stride, rows, previous = zlib.decompress(b"".join(chunks)), width * channels, [], bytearray(width * channels)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for x in range(stride):
-            left = line[x - channels] if x >= channels else 0
-            up, corner = previous[x], previous[x - channels] if x >= channels else 0
-            if kind == 1:
-                line[x] = (line[x] + left) & 255
-            elif kind == 2:
-                line[x] = (line[x] + up) & 255
-            elif kind == 3:
-                line[x] = (line[x] + (left + up) // 2) & 255
-            elif kind == 4:
-                p = left + up - corner
-                nearest = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - corner), 2, corner))[2]
-                line[x] = (line[x] + nearest) & 255
-        rows.append([tuple(line[x:x + 3]) for x in range(0, stride, channels)])
-        previous = line
     return rows
 
 
@@ -229,7 +193,7 @@ class PageTest:
     def shows_whole(self, element):
         """Whether a box's text is drawn whole, as on screen: some ink inside, and none
         on the ring of pixels just inside its 2-pixel border."""
-        rows = png_pixels(element.screenshot_as_png)
+        rows = [[pixel[:3] for pixel in row] for row in png.pixels(element.screenshot_as_png)[2]]
         inside = [row[2:-2] for row in rows[2:-2]]
         ring = inside[0] + inside[-1] + [row[0] for row in inside] + [row[-1] for row in inside]
         background = inside[0][0]
