@@ -295,4 +295,6 @@ var OrviPage = {
 };
 
 // After the first visit the page works offline: the service worker keeps its files.
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// It is started once the page has loaded, so that on a slow network its copying of
+// every file does not hold up the files the page needs first.
+if ('serviceWorker' in navigator) addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
