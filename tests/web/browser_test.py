@@ -11,12 +11,14 @@ page shows to REPORT_JSON, beside the other homes' reports.
 Serves SITE_DIR on a port of its own on 127.0.0.1, and ends with a line
 "N passed, N failed"; the exit code is 1 if any check failed.
 """
+import gzip
 import json
 import re
 import sys
 import time
 from pathlib import Path
 
+import brotli
 from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -524,6 +526,25 @@ class PageTest:
             "return performance.getEntriesByType('resource').map(e => e.name).filter(n => !n.startsWith(location.origin))")
         assert not foreign, foreign
 
+    def precompressed_twins(self):
+        # Every text and WebAssembly file has its gzip and brotli twins beside it, the
+        # same bytes packed; a host that serves twins sent the browser the brotli one
+        # (on this first visit, before the service worker keeps the files).
+        wrong = []
+        site = Path(self.site)
+        for path in sorted(site.rglob("*")):
+            if path.suffix not in static_host.COMPRESSIBLE or not path.is_file():
+                continue
+            for suffix, unpack in ((".gz", gzip.decompress), (".br", brotli.decompress)):
+                twin = path.with_name(path.name + suffix)
+                if not twin.is_file() or unpack(twin.read_bytes()) != path.read_bytes():
+                    wrong.append(twin.relative_to(site).as_posix())
+        sent = self.driver.execute_script("""
+            return performance.getEntriesByType('resource').filter((e) => e.name.endsWith('.wasm'))
+                .map((e) => [e.encodedBodySize, e.decodedBodySize]);""")
+        wasm = next(site.glob("*.wasm"))
+        assert not wrong and [len(wasm.with_name(wasm.name + ".br").read_bytes()), wasm.stat().st_size] in sent, (wrong, sent)
+
     def off(self):
         self.press("OFF")
         self.wait_for(lambda d: not d.find_elements(By.ID, "Form1"))
@@ -557,11 +578,12 @@ def main():
     test = PageTest(sys.argv[1], sys.argv[2], sys.argv[3])
     try:
         test.open()
-        for name in ("title_and_focus", "places", "names", "tab_order", "every_control_named_and_described",
-                     "result_heard", "message_boxes_read", "clicks_and_typing", "memory_question",
-                     "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
-                     "phrase_whole", "clock_in_other_locales", "home_report", "installable_from_one_origin",
-                     "off", "offline", "console"):
+        for name in ("title_and_focus", "precompressed_twins", "places", "names", "tab_order",
+                     "every_control_named_and_described", "result_heard", "message_boxes_read",
+                     "clicks_and_typing", "memory_question", "about_box", "errors_and_going_on",
+                     "tick_under_a_box", "results_show_whole", "fonts", "phrase_whole",
+                     "clock_in_other_locales", "home_report", "installable_from_one_origin", "off",
+                     "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
         test.checks.fail()
