@@ -219,7 +219,9 @@ var OrviPage = {
       const r = key.getBoundingClientRect();
       const onKey = event.clientX >= r.left && event.clientX < r.right && event.clientY >= r.top && event.clientY < r.bottom;
       if (!onKey) return;
-      key.focus({ preventScroll: true });
+      // The key takes the focus, as it does from the mouse, without the ring that
+      // shows the keyboard's user where the focus is.
+      key.focus({ preventScroll: true, focusVisible: false });
       this.touched = { key: key, at: performance.now() };
       press();
     });
