@@ -5,7 +5,8 @@ accepts that encoding, the twin is sent with Content-Encoding, as nginx's
 brotli_static and gzip_static, Apache's MultiViews and Caddy's precompressed do.
 A text or WebAssembly file without one is compressed on the fly with gzip, as most
 hosts do for what they are not given compressed (on_the_fly=False sends it as it
-is, as Python's own http.server does). HTTP/1.1, so connections are kept.
+is, as Python's own http.server does; compressed=False sends every file as it is).
+HTTP/1.1, so connections are kept.
 """
 import functools
 import gzip
@@ -25,6 +26,7 @@ class StaticHostHandler(http.server.SimpleHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     on_the_fly = True
+    compressed = True
 
     def log_message(self, *args):
         pass
@@ -37,7 +39,7 @@ class StaticHostHandler(http.server.SimpleHTTPRequestHandler):
         path = Path(self.translate_path(self.path))
         if path.is_dir():
             path = path / "index.html"
-        if not path.is_file() or path.suffix not in COMPRESSIBLE:
+        if not self.compressed or not path.is_file() or path.suffix not in COMPRESSIBLE:
             return super().send_head()
         body, encoding = None, None
         for name, suffix in ENCODINGS:
