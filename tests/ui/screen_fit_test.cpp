@@ -52,9 +52,10 @@ TEST(ScreenFit, NothingPastTheEdges)
             ASSERT_LE(right, width + kHair) << width << " x " << height;
             ASSERT_LE(bottom, height + kHair) << width << " x " << height;
             ASSERT_LE(place.scale, 1.0);
-            if (place.scale < 1)
+            if (place.scale < 1) {
                 ASSERT_TRUE(right >= width - kHair || bottom >= height - kHair)
                     << width << " x " << height;
+            }
         }
     }
 }
