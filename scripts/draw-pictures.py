@@ -10,7 +10,11 @@ Writes:
   eagle.svg            the eagle, the one source of every eagle picture below
   eagle.ico            32 x 32, 8 bits per pixel (256-colour palette), 1-bit AND mask
   eagle-32.png         the same 32 x 32 pixels as the ICO, as an RGBA PNG (window icon)
-  icons/eagle-N.png    N x N RGBA renderings for the desktop's icon theme
+  icons/eagle-N.png    N x N RGBA renderings for the desktop's icon theme, and 192 and 512
+                       for the page's web app manifest
+  icons/eagle-maskable-512.png  the page's maskable icon: the eagle on the window's blue,
+                       filling the square, the bird within the middle circle that a
+                       phone's icon shapes keep
   portrait.png         54 x 72, 24-bit RGB, 96 dpi: the green-tinted portrait photograph
   portrait.bmp         the same pixels as a 24-bit Windows bitmap, for the Windows program
 
@@ -31,6 +35,14 @@ import tempfile
 import zlib
 
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+WEB_ICON_SIZES = (192, 512)  # what a phone asks a web app for, to install it
+MASKABLE_SIZE = 512
+# A phone cuts a maskable icon into its own shape (a circle, a squircle, a rounded
+# square), all of which keep the middle circle of radius 40 % of the side. The eagle
+# reaches 178 / 256 of its side from its centre (its wing tips, in the corners), so
+# at 55 % of the side it stays within 38 %.
+MASKABLE_EAGLE = 0.55
+WINDOW_BLUE = "#8080ff"  # the window's background, and the manifest's
 ICO_SIZE = 32
 PORTRAIT_W, PORTRAIT_H = 54, 72
 DPI = 96
@@ -162,6 +174,18 @@ def eagle_svg():
 # The portrait: a studio head-and-shoulders photograph, drawn at ten times its size with
 # soft gradients and a slight blur, then rendered at 54 x 72, tinted green and given a
 # little film grain.
+
+def maskable_svg(size):
+    """The eagle, centred on the window's blue, which fills the whole square."""
+    eagle = eagle_svg().split("\n", 1)[1]  # without its XML declaration
+    side = round(size * MASKABLE_EAGLE)
+    at = (size - side) // 2
+    eagle = eagle.replace('width="256" height="256"', f'x="{at}" y="{at}" width="{side}" height="{side}"', 1)
+    return (f'<?xml version="1.0" encoding="UTF-8"?>\n'
+            f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" '
+            f'viewBox="0 0 {size} {size}">\n'
+            f'<rect width="{size}" height="{size}" fill="{WINDOW_BLUE}"/>\n{eagle}</svg>\n')
+
 
 def portrait_svg():
     return """<?xml version="1.0" encoding="UTF-8"?>
@@ -539,9 +563,15 @@ def main():
 
     with tempfile.TemporaryDirectory() as tmp:
         scratch = os.path.join(tmp, "r.png")
-        for size in ICON_SIZES:
+        for size in ICON_SIZES + WEB_ICON_SIZES:
             rows = render(eagle, scratch, size, size)
             write_png(os.path.join(out, "icons", f"eagle-{size}.png"), size, size, rows, alpha=True)
+        maskable = os.path.join(tmp, "maskable.svg")
+        with open(maskable, "w", encoding="utf-8") as f:
+            f.write(maskable_svg(MASKABLE_SIZE))
+        rows = render(maskable, scratch, MASKABLE_SIZE, MASKABLE_SIZE)
+        write_png(os.path.join(out, "icons", f"eagle-maskable-{MASKABLE_SIZE}.png"), MASKABLE_SIZE,
+                  MASKABLE_SIZE, rows, alpha=True)
 
         rows = render(eagle, scratch, ICO_SIZE, ICO_SIZE)
         palette, indices, mask = quantise(rows)
@@ -561,7 +591,8 @@ def main():
         write_bmp(os.path.join(out, "portrait.bmp"), PORTRAIT_W, PORTRAIT_H, tinted, DPI)
 
     print(f"draw-pictures: wrote eagle.svg, eagle.ico ({len(palette)} colours), eagle-32.png, "
-          f"icons/eagle-{{{','.join(map(str, ICON_SIZES))}}}.png, portrait.png and portrait.bmp in {out}")
+          f"icons/eagle-{{{','.join(map(str, ICON_SIZES + WEB_ICON_SIZES))}}}.png, "
+          f"icons/eagle-maskable-{MASKABLE_SIZE}.png, portrait.png and portrait.bmp in {out}")
 
 
 if __name__ == "__main__":

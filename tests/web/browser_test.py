@@ -11,29 +11,22 @@ page shows to REPORT_JSON, beside the other homes' reports.
 Serves SITE_DIR on a port of its own on 127.0.0.1, and ends with a line
 "N passed, N failed"; the exit code is 1 if any check failed.
 """
-import functools
-import http.server
+import gzip
 import json
 import re
-import shutil
 import sys
-import tempfile
-import threading
 import time
-import traceback
-import zlib
 from pathlib import Path
 
-from selenium import webdriver
+import brotli
 from selenium.common.exceptions import TimeoutException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                  "--disable-background-networking", "--disable-component-update",
-                  "--disable-sync", "--disable-dev-shm-usage", "--window-size=600,800", "--lang=en-US"]
+import png
+from chromium import Browser, Checks, static_host
+
 TWIPS_PER_PIXEL = 15
 ABOUT = "This calculator was designed and programmed by Eng Kelvo Orvi"
 MEMORY_QUESTION = "are you sure to clearing memory!!"
@@ -48,49 +41,30 @@ def read_layout(path):
     return rows
 
 
-def png_pixels(data):
-    """The rows of an 8-bit RGB or RGBA PNG (as Chromium writes screenshots), as
-    lists of (red, green, blue)."""
-    at, chunks, header = 8, [], None
-    while at < len(data):
-        size = int.from_bytes(data[at:at + 4], "big")
-        kind, body = data[at + 4:at + 8], data[at + 8:at + 8 + size]
-        if kind == b"IHDR":
-            header = body
-        elif kind == b"IDAT":
-            chunks.append(body)
-        at += 12 + size
-    width, height = int.from_bytes(header[0:4], "big"), int.from_bytes(header[4:8], "big")
-    assert header[8] == 8 and header[9] in (2, 6) and header[12] == 0, "an 8-bit RGB(A) PNG"
-    channels = 3 if header[9] == 2 else 4
-    raw, stride, rows, previous = zlib.decompress(b"".join(chunks)), width * channels, [], bytearray(width * channels)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for x in range(stride):
-            left = line[x - channels] if x >= channels else 0
-            up, corner = previous[x], previous[x - channels] if x >= channels else 0
-            if kind == 1:
-                line[x] = (line[x] + left) & 255
-            elif kind == 2:
-                line[x] = (line[x] + up) & 255
-            elif kind == 3:
-                line[x] = (line[x] + (left + up) // 2) & 255
-            elif kind == 4:
-                p = left + up - corner
-                nearest = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - corner), 2, corner))[2]
-                line[x] = (line[x] + nearest) & 255
-        rows.append([tuple(line[x:x + 3]) for x in range(0, stride, channels)])
-        previous = line
-    return rows
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
-
-    def log_message(self, *args):
-        pass
-
+# Whether each letter of an element's text is drawn in the face the page gives it:
+# the first of its families with a face whose range covers the letter, which must
+# have arrived. Letters none of the page's faces cover come from the browser's fonts.
+IN_PAGE_FACES = """
+const covers = (face, code) => face.unicodeRange.split(',').some((range) => {
+  const [from, to] = range.trim().replace(/^U\\+/i, '').split('-').map((hex) => parseInt(hex, 16));
+  return code >= from && code <= (to === undefined ? from : to);
+});
+const inFace = (element) => {
+  const text = element.tagName === 'INPUT' ? element.value : (element.dataset.text ?? element.textContent);
+  const families = getComputedStyle(element).fontFamily.split(',').map((f) => f.trim().replace(/^["']|["']$/g, ''));
+  for (const letter of new Set(text.replace(/\\s/g, ''))) {
+    const code = letter.codePointAt(0);
+    for (const family of families) {
+      const face = [...document.fonts].find((f) => f.family.replace(/["']/g, '') === family && covers(f, code));
+      if (face) {
+        if (face.status !== 'loaded') return false;
+        break;
+      }
+    }
+  }
+  return true;
+};
+"""
 
 # The fixed state's clock: the page's Date stands still at one local time, and its
 # timer ticks only when the test says so. Served from the page's own origin ahead of
@@ -149,7 +123,7 @@ requestAnimationFrame(() => setTimeout(() => {
 """
 
 
-class FixedStateHandler(QuietHandler):
+class FixedStateHandler(static_host.StaticHostHandler):
     """The page with the fixed state's clock ahead of its own script."""
 
     def do_GET(self):
@@ -187,23 +161,15 @@ class PageTest:
     def __init__(self, site, layout, report):
         self.site, self.report = str(site), Path(report)
         self.layout = read_layout(layout)
-        handler = functools.partial(QuietHandler, directory=str(site))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        self.profile = tempfile.mkdtemp(prefix="orvi-chromium-")
-        options = webdriver.ChromeOptions()
-        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
-            options.add_argument(flag)
-        options.binary_location = "/usr/bin/chromium"
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.passed = self.failed = 0
+        self.server = static_host.serve(site)
+        self.url = self.server.url
+        self.browser = Browser()
+        self.driver = self.browser.driver
+        self.checks = Checks()
 
     def close(self):
-        self.driver.quit()
-        self.server.shutdown()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        self.browser.quit()
+        self.server.stop()
 
     # What a user sees and does.
     def open(self):
@@ -254,7 +220,7 @@ class PageTest:
     def shows_whole(self, element):
         """Whether a box's text is drawn whole, as on screen: some ink inside, and none
         on the ring of pixels just inside its 2-pixel border."""
-        rows = png_pixels(element.screenshot_as_png)
+        rows = [[pixel[:3] for pixel in row] for row in png.pixels(element.screenshot_as_png)[2]]
         inside = [row[2:-2] for row in rows[2:-2]]
         ring = inside[0] + inside[-1] + [row[0] for row in inside] + [row[-1] for row in inside]
         background = inside[0][0]
@@ -262,15 +228,8 @@ class PageTest:
         return all(near(pixel) for pixel in ring) and not all(near(p) for row in inside for p in row)
 
     def check(self, name, function):
-        try:
-            function()
-            self.passed += 1
-            print(f"PASS {name}")
-        except Exception:  # a failed check is reported, and the others still run
-            self.failed += 1
-            print(f"FAIL {name}")
-            traceback.print_exc(file=sys.stdout)
-            self.driver.execute_script("document.querySelectorAll('dialog[open]').forEach(d => d.close())")
+        self.checks.run(name, function, after_failure=lambda: self.driver.execute_script(
+            "document.querySelectorAll('dialog[open]').forEach(d => d.close())"))
 
     # The checks.
     def title_and_focus(self):
@@ -305,6 +264,72 @@ class PageTest:
                 wrong.append(f"{row['name']} is named {element.accessible_name!r}")
             if row["kind"] == "Key" and element.aria_role != "button":
                 wrong.append(f"{row['name']} is a {element.aria_role}")
+        assert not wrong, wrong
+
+    def ax_nodes(self):
+        """Chromium's accessibility tree, as screen readers are given it: the nodes that
+        are not ignored, each with its role, name, description, properties and text."""
+        self.driver.execute_cdp_cmd("Accessibility.enable", {})
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        by_id = {node["nodeId"]: node for node in nodes}
+        value = lambda node, key: (node.get(key) or {}).get("value", "")
+
+        def text(node):
+            if value(node, "role") in ("StaticText", "InlineTextBox"):
+                return value(node, "name")
+            return "".join(text(by_id[child]) for child in node.get("childIds", []) if child in by_id)
+
+        return [{"role": value(node, "role"), "name": value(node, "name"),
+                 "description": value(node, "description"), "text": text(node),
+                 "properties": {p["name"]: p["value"].get("value") for p in node.get("properties", [])}}
+                for node in nodes if not node.get("ignored")]
+
+    def every_control_named_and_described(self):
+        # Each control as the accessibility tree gives it to a reader: the role of its
+        # kind, its name (a key's caption, else the table's name), and the table's
+        # description of what it is or does, read after the name.
+        roles = {"Key": "button", "TextBox": "textbox", "Picture": "image", "Label": "note"}
+        heard = {(node["role"], node["name"]): node["description"] for node in self.ax_nodes()}
+        wrong = [(row["name"], heard.get((roles[row["kind"]], row["access"])), row["description"])
+                 for row in self.layout
+                 if heard.get((roles[row["kind"]], row["access"])) != row["description"]]
+        assert not wrong and all(row["description"] for row in self.layout), wrong
+
+    def result_heard(self):
+        # The live region is polite and holds the display's text after a key that wrote
+        # it; typing into the display is heard as typing, and not said again.
+        def region():
+            found = [node for node in self.ax_nodes() if node["role"] == "status"]
+            assert len(found) == 1, found
+            return found[0]
+
+        assert region()["properties"].get("live") == "polite", region()
+        self.press("AC 1 2 + 3 =")
+        assert self.display() == "15" and region()["text"] == "15", (self.display(), region())
+        self.type_display("42")
+        time.sleep(0.2)
+        assert region()["text"] == "15", region()
+        self.press("Sqr")
+        assert self.display() == "6.48074069840786" and region()["text"] == self.display(), region()
+
+    def message_boxes_read(self):
+        # A box is read as what it is: a dialog (an alert dialog for an error) named by
+        # its title, its text as its description, and its buttons by their captions.
+        wrong = []
+        for typed, keys, role, text, buttons in (
+                ("", "RUN", "dialog", ABOUT, ["OK"]),
+                ("-4", "Sqr", "alertdialog", "Invalid procedure call or argument", ["OK"]),
+                ("", "MC", "dialog", MEMORY_QUESTION, ["Yes", "No"])):
+            if typed:
+                self.type_display(typed)
+            self.press(keys)
+            self.box()
+            nodes = self.ax_nodes()
+            dialog = [(n["role"], n["name"], n["description"].strip()) for n in nodes if "dialog" in n["role"]]
+            named = [n["name"] for n in nodes if n["role"] == "button" and n["name"] in ("OK", "Yes", "No")]
+            self.answer(buttons[-1])
+            if dialog != [(role, "CalculatorOrvi2009", text)] or named != buttons:
+                wrong.append((keys, dialog, named))
         assert not wrong, wrong
 
     def tab_order(self):
@@ -412,12 +437,22 @@ class PageTest:
             assert end <= indicator["left"] / TWIPS_PER_PIXEL, (shown, end)
 
     def fonts(self):
-        # Amiri is fetched once Arabic letters show: the phrase, from the first tick on.
-        def loaded(driver):
-            return {"Liberation Serif", "Amiri"} <= set(driver.execute_script("""
+        # The page's faces come in parts that the browser fetches only for text that
+        # needs them: once the phrase shows, every letter of the window is in a face
+        # that has arrived (or in none of the page's), and no other part was fetched.
+        def arrived(driver):
+            return driver.execute_script(IN_PAGE_FACES + """
                 await document.fonts.ready;
-                return [...document.fonts].filter(f => f.status === 'loaded').map(f => f.family.replace(/"/g, ''));"""))
-        self.wait_for(loaded, 5)
+                const shown = [...document.querySelectorAll('#Form1 > [id]')].filter((e) => !e.hidden);
+                return document.getElementById('Text4').dataset.text && shown.every(inFace);""")
+        self.wait_for(arrived, 5)
+        faces = self.driver.execute_script("""
+            return [...document.fonts].map((f) => [f.family.replace(/"/g, ''), f.status]);""")
+        fetched = self.driver.execute_script("""
+            return performance.getEntriesByType('resource').map((e) => e.name).filter((n) => n.endsWith('.woff2'));""")
+        loaded = [face for face in faces if face[1] == "loaded"]
+        assert {family for family, _ in loaded} == {"Orvi Serif", "Amiri"}, faces
+        assert len(fetched) == len(set(fetched)) == len(loaded) < len(faces), (fetched, faces)
 
     def phrase_whole(self):
         phrase = self.named("Phrase")
@@ -428,13 +463,16 @@ class PageTest:
 
     def clock_in_other_locales(self):
         # The clock follows the browser's locale, and shows whole in each: the date
-        # over the time, each line within the box.
+        # over the time, each line within the box, in the parts of the page's faces
+        # that its letters asked for (the Greek one, the Arabic one).
         wrong = []
         try:
             for locale in ("de-DE", "ko-KR", "el-GR", "ar-EG", "sq-AL", "my-MM"):
                 self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": locale})
                 self.open()
                 clock = self.wait_for(lambda d: d.find_element(By.ID, "Text3").text, 3)
+                self.wait_for(lambda d: d.execute_script(IN_PAGE_FACES + "return inFace(document.getElementById('Text3'));"), 3)
+                time.sleep(0.1)  # laid out again in the face that arrived, and drawn
                 whole = self.shows_whole(self.named("Clock"))
                 if len(clock.split("\n")) != 2 or not whole:
                     wrong.append((locale, clock, whole))
@@ -448,22 +486,20 @@ class PageTest:
         # The fixed state: 2026-12-29 23:47:36, US English, the page's own faces, the
         # display typed "-790123377769876000", "+" and "=", and the first tick. From
         # an origin of its own, where no service worker keeps the page's files.
-        server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(FixedStateHandler, directory=self.site))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server = static_host.serve(self.site, FixedStateHandler)
         try:
-            self.driver.get(f"http://127.0.0.1:{server.server_address[1]}/")
+            self.driver.get(server.url)
             self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
             self.driver.execute_async_script("""
-                Promise.all([document.fonts.load('bold 16px "Liberation Serif"'),
+                const key = getComputedStyle(document.querySelector('#Form1 button'));
+                Promise.all([document.fonts.load(key.font, '0'),
                              document.fonts.load('bold 16px Amiri', '\u0628')]).then(arguments[0]);""")
             self.type_display("-790123377769876000")
             self.press("+ =")
             display = next(row for row in self.layout if row["name"] == "TEXT1")
             shown = self.driver.execute_async_script(REPORT_SCRIPT, self.layout, display["points"] * 96 / 72)
         finally:
-            server.shutdown()
-            server.server_close()
+            server.stop()
             self.open()
         engine = {"chrome": "chromium", "firefox": "firefox", "safari": "webkit"}
         report = {"home": "web-" + engine.get(self.driver.capabilities["browserName"], "other"),
@@ -490,6 +526,25 @@ class PageTest:
             "return performance.getEntriesByType('resource').map(e => e.name).filter(n => !n.startsWith(location.origin))")
         assert not foreign, foreign
 
+    def precompressed_twins(self):
+        # Every text and WebAssembly file has its gzip and brotli twins beside it, the
+        # same bytes packed; a host that serves twins sent the browser the brotli one
+        # (on this first visit, before the service worker keeps the files).
+        wrong = []
+        site = Path(self.site)
+        for path in sorted(site.rglob("*")):
+            if path.suffix not in static_host.COMPRESSIBLE or not path.is_file():
+                continue
+            for suffix, unpack in ((".gz", gzip.decompress), (".br", brotli.decompress)):
+                twin = path.with_name(path.name + suffix)
+                if not twin.is_file() or unpack(twin.read_bytes()) != path.read_bytes():
+                    wrong.append(twin.relative_to(site).as_posix())
+        sent = self.driver.execute_script("""
+            return performance.getEntriesByType('resource').filter((e) => e.name.endsWith('.wasm'))
+                .map((e) => [e.encodedBodySize, e.decodedBodySize]);""")
+        wasm = next(site.glob("*.wasm"))
+        assert not wrong and [len(wasm.with_name(wasm.name + ".br").read_bytes()), wasm.stat().st_size] in sent, (wrong, sent)
+
     def off(self):
         self.press("OFF")
         self.wait_for(lambda d: not d.find_elements(By.ID, "Form1"))
@@ -507,8 +562,7 @@ class PageTest:
 
     def offline(self):
         self.wait_for(lambda d: d.execute_script("return !!navigator.serviceWorker.controller"))
-        self.server.shutdown()
-        self.server.server_close()
+        self.server.stop()
         self.driver.refresh()
         self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
         self.press("AC 4 * 6 =")
@@ -524,18 +578,18 @@ def main():
     test = PageTest(sys.argv[1], sys.argv[2], sys.argv[3])
     try:
         test.open()
-        for name in ("title_and_focus", "places", "names", "tab_order", "clicks_and_typing", "memory_question",
-                     "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
-                     "phrase_whole", "clock_in_other_locales", "home_report", "installable_from_one_origin",
-                     "off", "offline", "console"):
+        for name in ("title_and_focus", "precompressed_twins", "places", "names", "tab_order",
+                     "every_control_named_and_described", "result_heard", "message_boxes_read",
+                     "clicks_and_typing", "memory_question", "about_box", "errors_and_going_on",
+                     "tick_under_a_box", "results_show_whole", "fonts", "phrase_whole",
+                     "clock_in_other_locales", "home_report", "installable_from_one_origin", "off",
+                     "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
-        test.failed += 1
-        traceback.print_exc(file=sys.stdout)
+        test.checks.fail()
     finally:
         test.close()
-    print(f"{test.passed} passed, {test.failed} failed")
-    sys.exit(1 if test.failed else 0)
+    test.checks.finish()
 
 
 if __name__ == "__main__":

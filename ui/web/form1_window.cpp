@@ -6,6 +6,7 @@
 #include "message_boxes.h"
 #include "page.h"
 #include "ui/layout.h"
+#include "ui/screen_fit.h"
 
 #include <emscripten/emscripten.h>
 
@@ -65,8 +66,8 @@ void Form1Window::buildControls()
         foreColors_[index(row.id)] = row.foreground;
         const bool hasText = row.foreground != color::kTransparent;
         ControlElement element { row.id, row.name, kindName(row.kind), row.caption,
-            row.accessibleName, cssPixels(row.left), cssPixels(row.top), cssPixels(row.width),
-            cssPixels(row.height), cssFont(row),
+            row.accessibleName, row.description, cssPixels(row.left), cssPixels(row.top),
+            cssPixels(row.width), cssPixels(row.height), cssFont(row),
             hasText ? cssColor(palette_.text(row.id)) : std::string(),
             cssColor(palette_.background(row.id)), row.align == TextAlign::Center, row.multiLine,
             tabIndexOf(row.id), row.id == Control::TEXT1 ? cssPixels(indicatorOverlapTwips()) : 0 };
@@ -182,9 +183,23 @@ void Form1Window::announce(std::u16string_view text) { page::announce(text); }
 
 } // namespace ui::web
 
-// The page calls these: a key's click, the timer's tick, typing into the display
-// and the arrival of a face. A click may wait for a message box, during which ticks go on.
+// The page calls these: a key's click, the timer's tick, typing into the display,
+// the arrival of a face, and where the window or a message box goes on a screen of a
+// size (scale, left, top, read before the next call). A click may wait for a message
+// box, during which ticks go on and the screen may turn.
 extern "C" {
+EMSCRIPTEN_KEEPALIVE const double* orvi_place_on_screen(
+    double width, double height, double screenWidth, double screenHeight)
+{
+    static double place[3];
+    const ui::ScreenPlace found
+        = ui::placeOnScreen({ width, height }, { screenWidth, screenHeight });
+    place[0] = found.scale;
+    place[1] = found.left;
+    place[2] = found.top;
+    return place;
+}
+
 EMSCRIPTEN_KEEPALIVE void orvi_click(ui::web::Form1Window* window, int key)
 {
     window->click(static_cast<ui::Control>(key));

@@ -12,17 +12,18 @@ EM_JS(void, orvi_create_window, (const char16_t* caption, int captionLength, dou
 });
 
 EM_JS(void, orvi_create_control, (int number, const char* name, const char* kind,
-    const char16_t* caption, int captionLength, const char* accessibleName, double left,
-    double top, double width, double height, const char* font, const char* color,
-    const char* background, int center, int multiLine, int tabIndex, double roomRight,
-    void* owner), {
+    const char16_t* caption, int captionLength, const char* accessibleName,
+    const char* description, double left, double top, double width, double height,
+    const char* font, const char* color, const char* background, int center, int multiLine,
+    int tabIndex, double roomRight, void* owner), {
     OrviPage.createControl({
         number: number, name: UTF8ToString(name), kind: UTF8ToString(kind),
         caption: OrviPage.text(caption, captionLength),
-        accessibleName: UTF8ToString(accessibleName), left: left, top: top, width: width,
-        height: height, font: UTF8ToString(font), color: UTF8ToString(color),
-        background: UTF8ToString(background), center: center !== 0, multiLine: multiLine !== 0,
-        tabIndex: tabIndex, roomRight: roomRight, owner: owner
+        accessibleName: UTF8ToString(accessibleName), description: UTF8ToString(description),
+        left: left, top: top, width: width, height: height, font: UTF8ToString(font),
+        color: UTF8ToString(color), background: UTF8ToString(background),
+        center: center !== 0, multiLine: multiLine !== 0, tabIndex: tabIndex,
+        roomRight: roomRight, owner: owner
     });
 });
 
@@ -44,11 +45,10 @@ EM_JS(void, orvi_edit_end, (int number, int removeUnits, const char16_t* text, i
     OrviPage.editEnd(number, removeUnits, OrviPage.text(text, length));
 });
 
-EM_JS(void, orvi_focus, (int number), { OrviPage.control(number).focus(); });
+EM_JS(void, orvi_focus, (int number), { OrviPage.focusByProgram(number); });
 
 EM_JS(void, orvi_focus_on_show, (int number), {
-    const control = OrviPage.control(number);
-    requestAnimationFrame(() => control.focus());
+    requestAnimationFrame(() => OrviPage.focusByProgram(number));
 });
 
 EM_JS(void, orvi_set_visible, (int number, int visible), {
@@ -92,10 +92,11 @@ void createControl(const ControlElement& c, Form1Window* owner)
     const std::string name(c.name);
     const std::string kind(c.kind);
     const std::string accessibleName(c.accessibleName);
+    const std::string description(c.description);
     orvi_create_control(number(c.id), name.c_str(), kind.c_str(), c.caption.data(),
-        length(c.caption), accessibleName.c_str(), c.left, c.top, c.width, c.height, c.font.c_str(),
-        c.color.c_str(), c.background.c_str(), c.center, c.multiLine, c.tabIndex, c.roomRight,
-        owner);
+        length(c.caption), accessibleName.c_str(), description.c_str(), c.left, c.top, c.width,
+        c.height, c.font.c_str(), c.color.c_str(), c.background.c_str(), c.center, c.multiLine,
+        c.tabIndex, c.roomRight, owner);
 }
 
 Rgb systemColor(const char* keyword)

@@ -19,6 +19,7 @@ struct ControlElement {
     std::string_view kind; // "label", "picture", "key" or "textbox"
     std::u16string_view caption;
     std::string_view accessibleName;
+    std::string_view description;    // read after the name
     double left, top, width, height; // CSS pixels
     std::string font;                // a CSS font, empty for none
     std::string color, background;   // CSS colours, empty for none

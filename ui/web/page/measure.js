@@ -93,7 +93,9 @@ Object.assign(OrviPage, {
       mark.className = 'baseline';
       line.append(mark);
       this.controls[number].append(line);
-      this.baselines.set(key, mark.getBoundingClientRect().bottom - line.getBoundingClientRect().top);
+      // As laid out: the window may be drawn scaled, and the layout works in 64ths.
+      const drawn = mark.getBoundingClientRect().bottom - line.getBoundingClientRect().top;
+      this.baselines.set(key, Math.round((drawn / this.scale) * 64) / 64);
       line.remove();
     }
     return this.baselines.get(key);

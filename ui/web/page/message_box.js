@@ -45,6 +45,7 @@ OrviPage.messageBox = function (title, text, icon, captions) {
     dialog.append(heading, body, buttons);
     document.body.append(dialog);
     dialog.showModal();
+    OrviPage.placeOnScreen(dialog);
     buttons.firstChild.focus();
   });
 };

@@ -64,6 +64,13 @@ var OrviPage = {
     document.getElementById('off').hidden = true;
     document.body.prepend(form);
     this.window = form;
+    this.placeOnScreen(form);
+    // A phone turned, a window resized: the window, and a box over it, placed anew.
+    addEventListener('resize', () => {
+      if (this.window) this.placeOnScreen(this.window);
+      const box = document.querySelector('dialog.message-box[open]');
+      if (box) this.placeOnScreen(box);
+    });
     // What a key did to the display, for screen readers: a polite live region that
     // holds the display's new text without taking the focus.
     this.announcement = document.createElement('div');
@@ -71,8 +78,33 @@ var OrviPage = {
     this.announcement.className = 'announcement';
     this.announcement.setAttribute('role', 'status');
     this.announcement.setAttribute('aria-live', 'polite');
-    form.append(this.announcement);
+    // What each control is or does, read after its name: hidden text that the
+    // control points to with aria-describedby, which every engine and reader
+    // knows (aria-description is newer, and not yet read everywhere).
+    this.descriptions = document.createElement('div');
+    this.descriptions.id = 'descriptions';
+    this.descriptions.hidden = true;
+    form.append(this.announcement, this.descriptions);
   },
+
+  // The window, or a message box, where the program's rule puts it on this screen:
+  // at its own size where it fits, else scaled evenly to show whole; centred. It is
+  // scaled as drawn, by a transform, and keeps its layout: the text is measured and
+  // set as at its own size, the browser draws it sharp at the scale, and taps and
+  // clicks land where they are drawn. (The zoom property would lay every control out
+  // anew at the smaller size, where a face's rounding could break lines differently.)
+  placeOnScreen(element) {
+    element.style.transform = '';
+    const box = element.getBoundingClientRect();
+    const root = document.documentElement;
+    const at = _orvi_place_on_screen(box.width, box.height, root.clientWidth, root.clientHeight) >> 3;
+    const scale = HEAPF64[at];
+    element.style.left = HEAPF64[at + 1] + 'px';
+    element.style.top = HEAPF64[at + 2] + 'px';
+    element.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    if (element === this.window) this.scale = scale;
+  },
+  scale: 1,
 
   // A text the same as the last is said again: the region is emptied first, and
   // filled a moment later, which readers take as a change.
@@ -103,7 +135,10 @@ var OrviPage = {
       element = document.createElement('button');
       element.type = 'button';
       element.textContent = c.caption;
-      element.addEventListener('click', () => _orvi_click(c.owner, c.number));
+      this.pressByTouch(element, () => _orvi_click(c.owner, c.number));
+      element.addEventListener('click', () => {
+        if (!this.justTouched(element)) _orvi_click(c.owner, c.number);
+      });
     } else if (c.multiLine) {
       // The clock and the phrase: read-only boxes whose lines the program places
       // (showLines); their text can be selected.
@@ -119,12 +154,23 @@ var OrviPage = {
       element.autocomplete = 'off';
       element.spellcheck = false;
       element.setAttribute('autocapitalize', 'off');
+      // The user's own tap or click on the box asks for a keyboard to type with.
+      const typeHere = () => element.removeAttribute('inputmode');
+      element.addEventListener('pointerdown', typeHere);
+      element.addEventListener('click', typeHere);
     }
     element.id = c.name;
     element.classList.add(c.kind);
     if (c.accessibleName && c.kind !== 'picture') {
       element.setAttribute('aria-label', c.accessibleName);
       if (c.kind === 'label') element.setAttribute('role', 'note');
+    }
+    if (c.description) {
+      const description = document.createElement('span');
+      description.id = c.name + '-description';
+      description.textContent = c.description;
+      this.descriptions.append(description);
+      element.setAttribute('aria-describedby', description.id);
     }
     const style = element.style;
     style.left = c.left + 'px';
@@ -147,6 +193,60 @@ var OrviPage = {
 
   control(number) {
     return this.controls[number];
+  },
+
+  // A key pressed by a finger (or a pen): it looks pressed while the finger is down,
+  // and is pressed when the finger lifts on it, at once. The browser's own click
+  // after a tap is not waited for (it may hold it back to see whether a second tap
+  // follows, to zoom) and not taken: the touch is the press. A finger that leaves
+  // the key, or that the browser takes for panning or pinching the page, presses
+  // nothing. A long press is a press too, with no menu or text selection. The mouse,
+  // the keyboard and assistive technology press keys by the click as ever.
+  pressByTouch(key, press) {
+    let finger = null;
+    const release = () => {
+      finger = null;
+      key.classList.remove('pressed');
+    };
+    key.addEventListener('pointerdown', (event) => {
+      if (event.pointerType === 'mouse' || !event.isPrimary || finger !== null) return;
+      finger = event.pointerId;
+      key.classList.add('pressed');
+    });
+    key.addEventListener('pointerup', (event) => {
+      if (event.pointerId !== finger) return;
+      release();
+      const r = key.getBoundingClientRect();
+      const onKey = event.clientX >= r.left && event.clientX < r.right && event.clientY >= r.top && event.clientY < r.bottom;
+      if (!onKey) return;
+      // The key takes the focus, as it does from the mouse, without the ring that
+      // shows the keyboard's user where the focus is.
+      key.focus({ preventScroll: true, focusVisible: false });
+      this.touched = { key: key, at: performance.now() };
+      press();
+    });
+    key.addEventListener('pointercancel', release);
+    key.addEventListener('touchend', (event) => {
+      if (event.cancelable) event.preventDefault(); // no click to follow
+    }, { passive: false });
+    key.addEventListener('contextmenu', (event) => event.preventDefault());
+  },
+  touched: null,
+
+  // Whether a click is the one a browser sends after the touch that has already
+  // pressed the key, where it sends one at all.
+  justTouched(key) {
+    return this.touched !== null && this.touched.key === key && performance.now() - this.touched.at < 700;
+  },
+
+  // The program moves the focus (the memory keys hand the display the next number).
+  // A text box focused so must not bring up a phone's on-screen keyboard that the
+  // user did not ask for: inputmode="none" keeps it down, for the program's focus
+  // only, until the user taps or clicks the box (see createControl).
+  focusByProgram(number) {
+    const element = this.controls[number];
+    if (element.tagName === 'INPUT') element.inputMode = 'none';
+    element.focus();
   },
 
   value(number) {
@@ -197,4 +297,6 @@ var OrviPage = {
 };
 
 // After the first visit the page works offline: the service worker keeps its files.
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// It is started once the page has loaded, so that on a slow network its copying of
+// every file does not hold up the files the page needs first.
+if ('serviceWorker' in navigator) addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
