@@ -24,10 +24,12 @@ void AccessibleObjects::attach(
         SetWindowSubclass(control, controlProc, 0, reinterpret_cast<DWORD_PTR>(object));
     }
     windowObject_ = new WindowAccessible(window, controls_, banner);
+    uia_.attach(display_);
 }
 
 void AccessibleObjects::detach()
 {
+    uia_.attach(nullptr);
     if (windowObject_) {
         windowObject_->forget();
         CoDisconnectObject(static_cast<IAccessible*>(windowObject_), 0);
@@ -72,9 +74,12 @@ void AccessibleObjects::announce(std::wstring_view words)
     windowObject_->setAnnouncement(std::wstring(words));
     NotifyWinEvent(
         EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, WindowAccessible::kAnnouncementId);
-    // NVDA, and readers like it, say the name of a live region that changed.
-    NotifyWinEvent(
-        kEventLiveRegionChanged, window_, OBJID_CLIENT, WindowAccessible::kAnnouncementId);
+    // Narrator and NVDA say UI Automation's notification where Windows has it; NVDA
+    // and readers before it say a live region's name. Only one of the two, or NVDA
+    // would say the words twice.
+    if (!uia_.notify(words))
+        NotifyWinEvent(
+            kEventLiveRegionChanged, window_, OBJID_CLIENT, WindowAccessible::kAnnouncementId);
 }
 
 } // namespace ui::win32

@@ -2,6 +2,7 @@
 
 #include "control_windows.h"
 #include "painted_banner.h"
+#include "uia_notifier.h"
 #include "window_accessible.h"
 
 #include <windows.h>
@@ -44,6 +45,7 @@ private:
     HWND display_ = nullptr;
     WindowAccessible::ControlObjects controls_ {};
     WindowAccessible* windowObject_ = nullptr;
+    UiaNotifier uia_;
 };
 
 } // namespace ui::win32
