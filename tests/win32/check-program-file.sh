@@ -11,7 +11,7 @@ grep -q "file format $format\$" <<<"$headers" \
   || { echo "not $format: $(grep -m1 'file format' <<<"$headers")"; status=1; }
 grep -Eq '^Subsystem\s+0+2\s' <<<"$headers" \
   || { echo "not the GUI subsystem: $(grep -m1 '^Subsystem' <<<"$headers")"; status=1; }
-system_dlls='^(kernel32|user32|gdi32|comctl32|msvcrt|advapi32|shell32|version|uxtheme|usp10|imm32)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|comctl32|msvcrt|advapi32|shell32|version|uxtheme|usp10|imm32|oleacc|ole32|oleaut32)\.dll$'
 while read -r dll; do
   if ! grep -Eiq "$system_dlls" <<<"$dll"; then
     echo "imports $dll, which Windows does not have"

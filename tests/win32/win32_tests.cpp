@@ -7,6 +7,8 @@
 #include "ui/win32/clock_text.h"
 #include "ui/win32/wide_text.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -350,6 +352,7 @@ std::wstring windowsPath(std::string path)
 int main(int argc, char** argv)
 {
     SetProcessDPIAware(); // measures in the screen's own pixels, as the program draws
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // a screen reader's objects come by COM
     testing::InitGoogleTest(&argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: win32_tests [gtest options] PROGRAM.exe [REPORT.json]\n");

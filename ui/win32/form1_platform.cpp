@@ -104,12 +104,6 @@ void Form1Platform::showLines(Control box, std::u16string_view text, const BoxLa
     linesBox(box).show(text, layout);
 }
 
-// Readers that listen for the display's value hear its new text: the edit box does
-// not say that its text changed, so the window says it.
-void Form1Platform::announce(std::u16string_view)
-{
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, parts_.controls.window(Control::TEXT1), OBJID_CLIENT,
-        CHILDID_SELF);
-}
+void Form1Platform::announce(std::u16string_view text) { parts_.accessible.announce(toWide(text)); }
 
 } // namespace ui::win32

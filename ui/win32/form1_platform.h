@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessible_objects.h"
 #include "control_windows.h"
 #include "display.h"
 #include "lines_box.h"
@@ -21,6 +22,7 @@ struct WindowParts {
     Display& display;
     LinesBox& clock;
     LinesBox& phrase;
+    AccessibleObjects& accessible;
 };
 
 // Form1's operations on the system's own controls.

@@ -53,7 +53,8 @@ int permille(double share) { return static_cast<int>(std::lround(share * 1000));
 Form1Window::Form1Window(HINSTANCE instance)
     : faces_(FontFaces::installed())
     , banner_(instance, colors_)
-    , platform_({ window_, lastFocus_, controls_, colors_, banner_, display_, clock_, phrase_ })
+    , platform_({ window_, lastFocus_, controls_, colors_, banner_, display_, clock_, phrase_,
+          accessible_ })
     , form_(platform_)
 {
     const INITCOMMONCONTROLSEX commonControls { sizeof commonControls, ICC_STANDARD_CLASSES };
@@ -76,6 +77,7 @@ Form1Window::Form1Window(HINSTANCE instance)
             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     lastFocus_ = controls_.window(Control::TEXT1);
+    accessible_.attach(window_, controls_, banner_);
 
     form_.Form_Load();
     SetTimer(window_, kTimerId, static_cast<UINT>(windowRow().timerIntervalMs), nullptr);
@@ -204,6 +206,10 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         banner_.colorsChanged();
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         break;
+    case WM_GETOBJECT:
+        if (const LRESULT object = accessible_.answer(wParam, lParam))
+            return object;
+        break;
     case kGetPaintedPlace:
         return paintedPlace(wParam, lParam);
     case kGetDisplayScale: {
@@ -211,6 +217,7 @@ LRESULT Form1Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         return MAKELRESULT(permille(scale.stretch), permille(scale.size));
     }
     case WM_DESTROY:
+        accessible_.detach();
         KillTimer(window_, kTimerId);
         PostQuitMessage(0);
         return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessible_objects.h"
 #include "control_fonts.h"
 #include "control_windows.h"
 #include "display.h"
@@ -48,6 +49,7 @@ private:
     Display display_;
     LinesBox clock_;
     LinesBox phrase_;
+    AccessibleObjects accessible_;
     Form1Platform platform_;
     Form1 form_;
 };
