@@ -2,7 +2,6 @@
 
 #include "qt_text.h"
 
-#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
@@ -64,13 +63,18 @@ QFont LinesBox::fontAt(int pixels) const
 {
     QFont sized = font();
     sized.setPixelSize(pixels);
+    // Letters as wide as the face draws them, not stretched to whole pixels each: the
+    // box's lines are laid out by their widths, alike in every Qt and in every home.
+    sized.setHintingPreference(QFont::PreferVerticalHinting);
     return sized;
 }
 
 BoxRoom LinesBox::room() const
 {
+    // The type size of the box's points at the screen's dots per inch, as every home
+    // works it out: Qt 5 would round 9.75 points up to the next size it knows.
     const QSize inside = viewport()->size();
-    return { inside.width(), inside.height(), QFontInfo(font()).pixelSize() };
+    return { inside.width(), inside.height(), qRound(font().pointSizeF() * logicalDpiY() / 72) };
 }
 
 void LinesBox::layOut(QTextLayout& layout, int pixels) const
