@@ -86,10 +86,6 @@ FIXED_STATE_SCRIPT = """(() => {
 })();
 """
 
-# What the page shows, read from its elements: each control's box in the window,
-# the lines drawn in the clock and phrase boxes and their type, the display's text
-# and the type it is set in. The clock's form is the one whose time, formatted here
-# in the browser's locale, is the time shown.
 # The lines a clock or phrase box draws: the blanks where the lines were broken are
 # in the box's text, for selection and readers, but not drawn.
 LINES = """
@@ -97,6 +93,10 @@ const drawn = (line) => [...line.childNodes].filter((n) => n.nodeType === Node.T
   .map((n) => n.data).join('');
 """
 
+# What the page shows, read from its elements: each control's box in the window,
+# the lines drawn in the clock and phrase boxes and their type, the display's text
+# and the type it is set in. The clock's form is the one whose time, formatted here
+# in the browser's locale, is the time shown.
 REPORT_SCRIPT = LINES + """
 const [layout, displayPixels] = arguments;
 orviTick();
@@ -344,7 +344,7 @@ class PageTest:
     def message_boxes_read(self):
         # A box is read as what it is: a dialog (an alert dialog for an error) named by
         # its title, its text as its description, and its buttons by their captions.
-        self.ax_nodes()  # where the engine shows no tree, before any box is opened
+        self.ax_nodes()  # an engine that shows no tree skips the check here, before a box opens
         wrong = []
         for typed, keys, role, text, buttons in (
                 ("", "RUN", "dialog", ABOUT, ["OK"]),
