@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Compares what the homes show in one fixed state: the reports their tests write
-(home-report.json in each preset's build folder). They must agree: the controls'
+(home-report.json in each preset's build folder; the page's suite writes one for each
+engine, home-report-chromium.json and so on). They must agree: the controls'
 places, the clock's form, type size and lines, the phrase's lines and type size, and
 the display's scale. What their platforms make unavoidable is allowed: a label drawn
 taller for its descenders; the year's digits and the blanks a locale's data use in

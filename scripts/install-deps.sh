@@ -6,7 +6,8 @@
 #   scripts/install-deps.sh --extra    also the tools for packaging and stress checks
 #   scripts/install-deps.sh --bench    also the peer calculators bench/desktop compares with
 #   scripts/install-deps.sh --windows  also the Windows cross-compilers, wine and NSIS
-#   scripts/install-deps.sh --web      also emscripten, the font tools and headless Chromium
+#   scripts/install-deps.sh --web      also emscripten, the font tools, and Chromium, Firefox
+#                                      and WebKit with what drives them
 #
 # Options combine: scripts/install-deps.sh --windows --web
 set -euo pipefail
@@ -53,9 +54,15 @@ for option in "$@"; do case "$option" in
   --web)
     # emscripten builds the page (and its tests for Node.js); the font tools subset
     # the two faces and write them as WOFF2; Chromium, its driver and selenium run
-    # the browser test and the benchmark.
+    # the browser tests and the benchmark. The page is tested in Firefox ESR too,
+    # driven over its own WebDriver BiDi (a WebSocket client: Debian has no
+    # geckodriver), and in WebKit (WebKitGTK's driver and MiniBrowser, on Xvfb).
+    # WebKit takes its language from the C library's locale, so the clock in other
+    # languages needs them all; a Burmese face draws the Burmese clock, as a Burmese
+    # user's desktop does.
     packages+=(emscripten nodejs python3 python3-fonttools python3-brotli
-               chromium chromium-driver python3-selenium)
+               chromium chromium-driver python3-selenium
+               firefox-esr python3-websocket webkit2gtk-driver locales-all fonts-sil-padauk)
     ;;
   *)
     echo "install-deps: unknown option $option" >&2

@@ -4,7 +4,7 @@
 # every test of each build: the window tests offscreen under each of the project's
 # face sets, the Windows tests under wine (the 32-bit ones only where this machine
 # can run 32-bit programs; elsewhere they are reported as skipped, each with one
-# line saying why), the page's under Node.js and in headless Chromium.
+# line saying why), the page's under Node.js and in Chromium, Firefox and WebKit.
 #
 #   scripts/test.sh                 every preset
 #   scripts/test.sh default qt5     some of them
@@ -31,8 +31,11 @@ for preset in "${presets[@]}"; do
     failures+=("$preset: configure")
   elif ! cmake --build --preset "$preset"; then
     failures+=("$preset: build")
-  elif ! ctest --preset "$preset"; then
-    failures+=("$preset: tests (ctest --preset $preset --rerun-failed shows them again)")
+  else
+    ctest --preset "$preset" ||
+      failures+=("$preset: tests (ctest --preset $preset --rerun-failed shows them again)")
+    # What a test skipped, and why: ctest shows a passing test's output only in its log.
+    grep -hs '^SKIP ' "build/$preset/Testing/Temporary/LastTest.log" | sed "s/^/test: $preset: /"
   fi
 done
 

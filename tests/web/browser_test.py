@@ -1,20 +1,21 @@
 #!/usr/bin/python3
-"""The page in headless Chromium, used from outside as a user would: keys clicked
-by their captions, the display typed into and read, the message boxes answered,
-the places and the names of the controls checked against the layout table, "OFF",
-and a reload with the server gone after the first visit. In one fixed state (a
-fixed local time, US English, the page's own faces, one tick) it writes what the
-page shows to REPORT_JSON, beside the other homes' reports.
+"""The page in one browser engine (Chromium, Firefox or WebKit), used from outside
+as a user would: keys clicked by their captions, the display typed into and read,
+the message boxes answered, the places and the names of the controls checked
+against the layout table, "OFF", and a reload with the server gone after the first
+visit. In one fixed state (a fixed local time, US English, the page's own faces, one
+tick) it writes what the page shows to REPORT_JSON, beside the other homes' reports.
 
-    tests/web/browser_test.py SITE_DIR LAYOUT_JSON REPORT_JSON
+    tests/web/browser_test.py [--engine chromium|firefox|webkit] SITE_DIR LAYOUT_JSON REPORT_JSON
 
-Serves SITE_DIR on a port of its own on 127.0.0.1, and ends with a line
-"N passed, N failed"; the exit code is 1 if any check failed.
+Serves SITE_DIR on a port of its own on 127.0.0.1. A check that the engine's
+automation cannot make is skipped with a line saying why. Ends with a line
+"N passed, N failed[, N skipped]"; the exit code is 1 if any check failed.
 """
+import argparse
 import gzip
 import json
 import re
-import sys
 import time
 from pathlib import Path
 
@@ -25,11 +26,14 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 import png
-from chromium import Browser, Checks, static_host
+from browsers import ENGINES, Browser, Checks, static_host
 
 TWIPS_PER_PIXEL = 15
 ABOUT = "This calculator was designed and programmed by Eng Kelvo Orvi"
 MEMORY_QUESTION = "are you sure to clearing memory!!"
+TITLE = "CalculatorOrvi2009"
+# The role each kind of control has for screen readers, the same in every engine.
+ROLES = {"Key": "button", "TextBox": "textbox", "Picture": "image", "Label": "note"}
 
 
 def read_layout(path):
@@ -82,14 +86,21 @@ FIXED_STATE_SCRIPT = """(() => {
 })();
 """
 
+# The lines a clock or phrase box draws: the blanks where the lines were broken are
+# in the box's text, for selection and readers, but not drawn.
+LINES = """
+const drawn = (line) => [...line.childNodes].filter((n) => n.nodeType === Node.TEXT_NODE)
+  .map((n) => n.data).join('');
+"""
+
 # What the page shows, read from its elements: each control's box in the window,
 # the lines drawn in the clock and phrase boxes and their type, the display's text
 # and the type it is set in. The clock's form is the one whose time, formatted here
 # in the browser's locale, is the time shown.
-REPORT_SCRIPT = """
-const [layout, displayPixels, done] = arguments;
+REPORT_SCRIPT = LINES + """
+const [layout, displayPixels] = arguments;
 orviTick();
-requestAnimationFrame(() => setTimeout(() => {
+return new Promise((done) => requestAnimationFrame(() => setTimeout(() => {
   const origin = document.getElementById('Form1').getBoundingClientRect();
   const controls = {};
   for (const row of layout) {
@@ -98,8 +109,6 @@ requestAnimationFrame(() => setTimeout(() => {
   }
   const box = (id) => {
     const lines = [...document.getElementById(id).querySelectorAll('.line')];
-    const drawn = (line) => [...line.childNodes].filter((n) => n.nodeType === Node.TEXT_NODE)
-      .map((n) => n.data).join('');
     return { typeSize: lines.length ? parseFloat(getComputedStyle(lines[0]).fontSize) : 0,
              lines: lines.map(drawn) };
   };
@@ -119,7 +128,7 @@ requestAnimationFrame(() => setTimeout(() => {
   done({ controls, clock, phrase: box('Text4'), date,
          display: { text: shown.value, stretch: (natural + spacing * shown.value.length) / natural,
                     size: parseFloat(style.fontSize) / displayPixels } });
-}, 0));
+}, 0)));
 """
 
 
@@ -152,20 +161,48 @@ def report_text(report):
     return f'{{"home": {text(report["home"])},\n "controls": {{\n{controls}}}{rest}}}\n'
 
 
+def contrast(text, face):
+    """The contrast ratio of a CSS colour (its alpha laid over the face) on an opaque one."""
+    parse = lambda colour: [float(part) for part in re.findall(r"[\d.]+", colour)] + [1.0]
+    *face_rgb, _ = parse(face)[:4]
+    red, green, blue, alpha = parse(text)[:4]
+    text_rgb = [alpha * c + (1 - alpha) * f for c, f in zip((red, green, blue), face_rgb)]
+
+    def luminance(rgb):
+        linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in rgb]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+    lighter, darker = sorted((luminance(text_rgb), luminance(face_rgb)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
 def rounded(value, places):
     value = round(value, places)
     return int(value) if value == int(value) else value
 
 
+class RecordingHost(static_host.StaticHostHandler):
+    """The static host, keeping in accepted_for the encodings the browser accepted
+    the first time it asked for each file."""
+
+    def send_head(self):
+        self.accepted_for.setdefault(self.path, self.accepted())
+        return super().send_head()
+
+
 class PageTest:
-    def __init__(self, site, layout, report):
+    def __init__(self, engine, site, layout, report):
         self.site, self.report = str(site), Path(report)
         self.layout = read_layout(layout)
-        self.server = static_host.serve(site)
+        self.asked = {}  # the encodings the browser accepted, for each file it asked for
+        self.server = static_host.serve(site, RecordingHost, accepted_for=self.asked)
         self.url = self.server.url
-        self.browser = Browser()
-        self.driver = self.browser.driver
-        self.checks = Checks()
+        self.browser = Browser(engine)
+        self.checks = Checks(self.browser.name)
+
+    @property
+    def driver(self):
+        return self.browser.driver  # WebKit's is a new one after a change of language
 
     def close(self):
         self.browser.quit()
@@ -187,10 +224,14 @@ class PageTest:
             self.key(caption).click()
 
     def named(self, name):
-        for element in self.driver.find_elements(By.CSS_SELECTOR, "#Form1 > *"):
-            if element.accessible_name == name:
-                return element
-        raise AssertionError(f"no control is named {name!r}")
+        found = self.browser.named(name)
+        assert found, f"no control is named {name!r}"
+        return found[0]
+
+    def lines(self, name):
+        """The lines the clock or phrase box (by its accessible name) draws."""
+        return self.driver.execute_script(LINES + "return [...arguments[0].querySelectorAll('.line')].map(drawn);",
+                                          self.named(name))
 
     def display(self):
         return self.named("Display").get_property("value")
@@ -203,14 +244,20 @@ class PageTest:
         box.send_keys(text)
 
     def box(self):
-        """The open message box: its title, text, icon and buttons."""
+        """The open message box: its text, icon and buttons, the focused one, and the
+        role screen readers are given it in with the title as its name (None if not
+        named by the title)."""
         dialog = self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "dialog[open]"))[0]
         icon = dialog.find_elements(By.CSS_SELECTOR, ".icon")
-        return dict(element=dialog, title=dialog.accessible_name,
+        buttons = dialog.find_elements(By.TAG_NAME, "button")
+        captions = [b.text for b in buttons]
+        unnamed = [c for b, c in zip(buttons, captions) if not self.browser.is_named(b, c, "button")]
+        assert not unnamed, f"buttons not named by their captions: {unnamed}"
+        return dict(element=dialog, read_as=next((role for role in ("dialog", "alertdialog")
+                                                  if self.browser.is_named(dialog, TITLE, role)), None),
                     text=dialog.find_element(By.TAG_NAME, "p").text,
                     icon=icon[0].get_attribute("class").split()[-1] if icon else "",
-                    buttons=[b.text for b in dialog.find_elements(By.TAG_NAME, "button")],
-                    focused=self.driver.switch_to.active_element.text)
+                    buttons=captions, focused=self.driver.switch_to.active_element.text)
 
     def answer(self, caption):
         dialog = self.driver.find_element(By.CSS_SELECTOR, "dialog[open]")
@@ -233,8 +280,8 @@ class PageTest:
 
     # The checks.
     def title_and_focus(self):
-        assert self.driver.title == "CalculatorOrvi2009", self.driver.title
-        assert self.driver.switch_to.active_element.accessible_name == "Display"
+        assert self.driver.title == TITLE, self.driver.title
+        assert self.browser.is_named(self.driver.switch_to.active_element, "Display")
 
     def places(self):
         origin = self.driver.find_element(By.ID, "Form1").rect
@@ -257,64 +304,47 @@ class PageTest:
         assert len(self.layout) == 37 and not wrong, wrong
 
     def names(self):
+        # Every control is given to screen readers with the role of its kind and its
+        # name (a key's caption, else the table's name), and no other control is.
         wrong = []
         for row in self.layout:
-            element = self.key(row["caption"]) if row["kind"] == "Key" else self.named(row["access"])
-            if element.accessible_name != row["access"]:
-                wrong.append(f"{row['name']} is named {element.accessible_name!r}")
-            if row["kind"] == "Key" and element.aria_role != "button":
-                wrong.append(f"{row['name']} is a {element.aria_role}")
+            found = [e.get_attribute("id") for e in self.browser.named(row["access"], ROLES[row["kind"]])]
+            if found != [row["name"]]:
+                wrong.append(f"{row['name']}: {ROLES[row['kind']]} {row['access']!r} is {found}")
         assert not wrong, wrong
 
     def ax_nodes(self):
-        """Chromium's accessibility tree, as screen readers are given it: the nodes that
-        are not ignored, each with its role, name, description, properties and text."""
-        self.driver.execute_cdp_cmd("Accessibility.enable", {})
-        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-        by_id = {node["nodeId"]: node for node in nodes}
-        value = lambda node, key: (node.get(key) or {}).get("value", "")
-
-        def text(node):
-            if value(node, "role") in ("StaticText", "InlineTextBox"):
-                return value(node, "name")
-            return "".join(text(by_id[child]) for child in node.get("childIds", []) if child in by_id)
-
-        return [{"role": value(node, "role"), "name": value(node, "name"),
-                 "description": value(node, "description"), "text": text(node),
-                 "properties": {p["name"]: p["value"].get("value") for p in node.get("properties", [])}}
-                for node in nodes if not node.get("ignored")]
+        return self.browser.accessibility_tree()
 
     def every_control_named_and_described(self):
         # Each control as the accessibility tree gives it to a reader: the role of its
         # kind, its name (a key's caption, else the table's name), and the table's
         # description of what it is or does, read after the name.
-        roles = {"Key": "button", "TextBox": "textbox", "Picture": "image", "Label": "note"}
         heard = {(node["role"], node["name"]): node["description"] for node in self.ax_nodes()}
-        wrong = [(row["name"], heard.get((roles[row["kind"]], row["access"])), row["description"])
+        wrong = [(row["name"], heard.get((ROLES[row["kind"]], row["access"])), row["description"])
                  for row in self.layout
-                 if heard.get((roles[row["kind"]], row["access"])) != row["description"]]
+                 if heard.get((ROLES[row["kind"]], row["access"])) != row["description"]]
         assert not wrong and all(row["description"] for row in self.layout), wrong
 
     def result_heard(self):
-        # The live region is polite and holds the display's text after a key that wrote
+        # The window has one live region, a status (which readers speak politely, after
+        # what they are saying), and it holds the display's text after a key that wrote
         # it; typing into the display is heard as typing, and not said again.
-        def region():
-            found = [node for node in self.ax_nodes() if node["role"] == "status"]
-            assert len(found) == 1, found
-            return found[0]
-
-        assert region()["properties"].get("live") == "polite", region()
+        found = self.browser.named(role="status")
+        assert len(found) == 1, [e.get_attribute("id") for e in found]
+        region = lambda: found[0].get_property("textContent")
         self.press("AC 1 2 + 3 =")
-        assert self.display() == "15" and region()["text"] == "15", (self.display(), region())
+        assert self.display() == "15" and region() == "15", (self.display(), region())
         self.type_display("42")
         time.sleep(0.2)
-        assert region()["text"] == "15", region()
+        assert region() == "15", region()
         self.press("Sqr")
-        assert self.display() == "6.48074069840786" and region()["text"] == self.display(), region()
+        assert self.display() == "6.48074069840786" and region() == self.display(), region()
 
     def message_boxes_read(self):
         # A box is read as what it is: a dialog (an alert dialog for an error) named by
         # its title, its text as its description, and its buttons by their captions.
+        self.ax_nodes()  # an engine that shows no tree skips the check here, before a box opens
         wrong = []
         for typed, keys, role, text, buttons in (
                 ("", "RUN", "dialog", ABOUT, ["OK"]),
@@ -328,7 +358,7 @@ class PageTest:
             dialog = [(n["role"], n["name"], n["description"].strip()) for n in nodes if "dialog" in n["role"]]
             named = [n["name"] for n in nodes if n["role"] == "button" and n["name"] in ("OK", "Yes", "No")]
             self.answer(buttons[-1])
-            if dialog != [(role, "CalculatorOrvi2009", text)] or named != buttons:
+            if dialog != [(role, TITLE, text)] or named != buttons:
                 wrong.append((keys, dialog, named))
         assert not wrong, wrong
 
@@ -338,9 +368,22 @@ class PageTest:
         self.named("Display").click()
         visited = []
         for _ in stops:
-            visited.append(self.driver.switch_to.active_element.accessible_name)
+            visited.append(self.driver.switch_to.active_element.get_attribute("id"))
             self.driver.switch_to.active_element.send_keys(Keys.TAB)
-        assert visited == [row["access"] for row in stops], visited
+        assert visited == [row["name"] for row in stops], visited
+
+    def keys_readable(self):
+        # Each engine has system colours of its own for a key's face and caption, which
+        # the page takes as the desktops take their palette's: in each, every caption
+        # stands out on its key at 4.5 to 1, the contrast readable text needs.
+        pairs = self.driver.execute_script("""
+            return [...document.querySelectorAll('#Form1 button')].map((key) => {
+              const style = getComputedStyle(key);
+              return [key.textContent, style.color, style.backgroundColor];
+            });""")
+        wrong = [(caption, text, face, round(contrast(text, face), 2)) for caption, text, face in pairs
+                 if contrast(text, face) < 4.5]
+        assert len(pairs) == 30 and not wrong, (len(pairs), wrong)
 
     def clicks_and_typing(self):
         self.press("AC 1 2 + 3 =")
@@ -355,10 +398,10 @@ class PageTest:
         self.press("AC 7 M+")
         indicator = self.named("Memory indicator")
         assert indicator.is_displayed() and indicator.get_property("value") == "M"
-        assert self.driver.switch_to.active_element.accessible_name == "Display"  # for the next number
+        assert self.browser.is_named(self.driver.switch_to.active_element, "Display")  # for the next number
         self.press("MC")
         box = self.box()
-        assert (box["title"], box["text"], box["icon"]) == ("CalculatorOrvi2009", MEMORY_QUESTION, ""), box
+        assert (box["read_as"], box["text"], box["icon"]) == ("dialog", MEMORY_QUESTION, ""), box
         assert box["buttons"] == ["Yes", "No"] and box["focused"] == "Yes", box
         self.answer("No")
         assert not indicator.is_displayed()
@@ -371,8 +414,16 @@ class PageTest:
         self.press("MR")
         assert self.display() == "7", self.display()
         self.press("MC")
+        self.answer("Yes")
+        self.press("MR")
+        assert self.display() == "0", self.display()
+
+    def enter_answers_yes(self):
+        # Enter presses the focused button, and the box opens with Yes, the default, focused.
+        self.browser.needs_keys_that_press_buttons()
+        self.press("AC 7 MS MC")
         self.box()
-        self.driver.switch_to.active_element.send_keys(Keys.ENTER)  # Yes, the default
+        self.driver.switch_to.active_element.send_keys(Keys.ENTER)
         self.wait_for(lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
         self.press("MR")
         assert self.display() == "0", self.display()
@@ -380,8 +431,8 @@ class PageTest:
     def about_box(self):
         self.press("RUN")
         box = self.box()
-        assert (box["title"], box["text"].strip(), box["icon"]) == ("CalculatorOrvi2009", ABOUT, "information"), box
-        assert box["buttons"] == ["OK"] and box["element"].aria_role == "dialog", box
+        assert (box["read_as"], box["text"].strip(), box["icon"]) == ("dialog", ABOUT, "information"), box
+        assert box["buttons"] == ["OK"], box
         self.answer("OK")
         assert self.driver.switch_to.active_element.text == "RUN"
 
@@ -395,7 +446,7 @@ class PageTest:
             self.press(keys)
             box = self.box()
             assert (box["text"], box["icon"], box["buttons"]) == (message, "critical", ["OK"]), box
-            assert box["title"] == "CalculatorOrvi2009" and box["element"].aria_role == "alertdialog", box
+            assert box["read_as"] == "alertdialog", box
             self.answer("OK")
         self.press("AC 3 =")
         assert self.display() == "5", self.display()
@@ -407,11 +458,12 @@ class PageTest:
         self.box()
         seen = set()
         for _ in range(14):
-            # Under a modal box the window is out of the accessibility tree: its
-            # controls are found by their names in the page.
-            seen.add((self.driver.find_element(By.ID, "Text3").text,
-                      self.driver.find_element(By.ID, "Label1").value_of_css_property("color"),
-                      self.driver.find_element(By.ID, "Image1").rect["x"]))
+            # Under a modal box the window is inert and out of the accessibility tree:
+            # its controls are found by their ids in the page, and read from there.
+            seen.add(tuple(self.driver.execute_script(LINES + """
+                return [[...document.querySelectorAll('#Text3 .line')].map(drawn).join('\\n'),
+                        getComputedStyle(document.getElementById('Label1')).color,
+                        document.getElementById('Image1').getBoundingClientRect().x];""")))
             time.sleep(0.2)
         self.answer("OK")
         assert all(len({s[i] for s in seen}) >= 2 for i in range(3)), seen
@@ -425,21 +477,27 @@ class PageTest:
             self.type_display(typed)
             self.press(keys)
             assert self.display() == shown, self.display()
-            # The text ends before the memory box begins, shown or not.
-            end = self.driver.execute_script("""
+            # The text ends before the memory box begins, shown or not, and a result set
+            # narrower is set no narrower than it needs: it reaches to within a few
+            # pixels of the memory box (the caret's, and the gap between the boxes).
+            end, spacing = self.driver.execute_script("""
                 const box = document.getElementById('TEXT1'), s = getComputedStyle(box);
                 const c = document.createElement('canvas').getContext('2d');
-                c.font = s.font;
+                c.font = `${s.fontWeight} ${s.fontSize} ${s.fontFamily}`;
                 c.letterSpacing = s.letterSpacing;
-                return box.getBoundingClientRect().left + box.clientLeft + parseFloat(s.paddingLeft)
-                    + c.measureText(box.value).width - document.getElementById('Form1').getBoundingClientRect().left;""")
+                return [box.getBoundingClientRect().left + parseFloat(s.borderLeftWidth) + parseFloat(s.paddingLeft)
+                        + c.measureText(box.value).width - document.getElementById('Form1').getBoundingClientRect().left,
+                        parseFloat(s.letterSpacing) || 0];""")
             indicator = next(row for row in self.layout if row["access"] == "Memory indicator")
             assert end <= indicator["left"] / TWIPS_PER_PIXEL, (shown, end)
+            assert spacing < 0 and end >= indicator["left"] / TWIPS_PER_PIXEL - 6, (shown, end, spacing)
 
-    def fonts(self):
+    def fonts(self, reloaded=False):
         # The page's faces come in parts that the browser fetches only for text that
         # needs them: once the phrase shows, every letter of the window is in a face
         # that has arrived (or in none of the page's), and no other part was fetched.
+        # On a reload a browser may take a part it holds from the last visit without
+        # fetching it again.
         def arrived(driver):
             return driver.execute_script(IN_PAGE_FACES + """
                 await document.fonts.ready;
@@ -452,12 +510,12 @@ class PageTest:
             return performance.getEntriesByType('resource').map((e) => e.name).filter((n) => n.endsWith('.woff2'));""")
         loaded = [face for face in faces if face[1] == "loaded"]
         assert {family for family, _ in loaded} == {"Orvi Serif", "Amiri"}, faces
-        assert len(fetched) == len(set(fetched)) == len(loaded) < len(faces), (fetched, faces)
+        assert len(fetched) == len(set(fetched)) and len(loaded) < len(faces), (fetched, faces)
+        assert len(fetched) <= len(loaded) if reloaded else len(fetched) == len(loaded), (fetched, faces)
 
     def phrase_whole(self):
         phrase = self.named("Phrase")
-        self.wait_for(lambda d: phrase.text)
-        lines = phrase.text.split("\n")
+        lines = self.wait_for(lambda d: self.lines("Phrase"))
         assert len(lines) <= 2 and self.shows_whole(phrase), lines
         assert self.shows_whole(self.named("Clock"))
 
@@ -468,16 +526,16 @@ class PageTest:
         wrong = []
         try:
             for locale in ("de-DE", "ko-KR", "el-GR", "ar-EG", "sq-AL", "my-MM"):
-                self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": locale})
+                self.browser.set_locale(locale)
                 self.open()
-                clock = self.wait_for(lambda d: d.find_element(By.ID, "Text3").text, 3)
+                self.wait_for(lambda d: self.lines("Clock"), 3)
                 self.wait_for(lambda d: d.execute_script(IN_PAGE_FACES + "return inFace(document.getElementById('Text3'));"), 3)
                 time.sleep(0.1)  # laid out again in the face that arrived, and drawn
-                whole = self.shows_whole(self.named("Clock"))
-                if len(clock.split("\n")) != 2 or not whole:
+                clock, whole = self.lines("Clock"), self.shows_whole(self.named("Clock"))
+                if len(clock) != 2 or not all(clock) or not whole:
                     wrong.append((locale, clock, whole))
         finally:
-            self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {})
+            self.browser.set_locale(None)
             self.open()
         assert not wrong, wrong
         assert self.display() == "", "a fresh start"
@@ -490,19 +548,18 @@ class PageTest:
         try:
             self.driver.get(server.url)
             self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
-            self.driver.execute_async_script("""
+            self.driver.execute_script("""
                 const key = getComputedStyle(document.querySelector('#Form1 button'));
-                Promise.all([document.fonts.load(key.font, '0'),
-                             document.fonts.load('bold 16px Amiri', '\u0628')]).then(arguments[0]);""")
+                await Promise.all([document.fonts.load(key.font, '0'),
+                                   document.fonts.load('bold 16px Amiri', '\u0628')]);""")
             self.type_display("-790123377769876000")
             self.press("+ =")
             display = next(row for row in self.layout if row["name"] == "TEXT1")
-            shown = self.driver.execute_async_script(REPORT_SCRIPT, self.layout, display["points"] * 96 / 72)
+            shown = self.driver.execute_script(REPORT_SCRIPT, self.layout, display["points"] * 96 / 72)
         finally:
             server.stop()
             self.open()
-        engine = {"chrome": "chromium", "firefox": "firefox", "safari": "webkit"}
-        report = {"home": "web-" + engine.get(self.driver.capabilities["browserName"], "other"),
+        report = {"home": "web-" + self.browser.engine,
                   "controls": {row["name"]: [rounded(v, 2) for v in shown["controls"][row["name"]]]
                                for row in self.layout},
                   "clock": {key: shown["clock"][key] for key in ("form", "typeSize", "lines")},
@@ -517,11 +574,11 @@ class PageTest:
         assert 1 <= len(shown["phrase"]["lines"]) <= 2 and "".join(shown["phrase"]["lines"]), shown["phrase"]
         assert len(report["controls"]) == len(self.layout), sorted(report["controls"])
 
-    def installable_from_one_origin(self):
-        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
-        assert not errors, errors
-        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
-        assert not manifest["errors"], manifest["errors"]
+    def installable(self):
+        problems = self.browser.install_problems()
+        assert not problems, problems
+
+    def from_one_origin(self):
         foreign = self.driver.execute_script(
             "return performance.getEntriesByType('resource').map(e => e.name).filter(n => !n.startsWith(location.origin))")
         assert not foreign, foreign
@@ -529,7 +586,8 @@ class PageTest:
     def precompressed_twins(self):
         # Every text and WebAssembly file has its gzip and brotli twins beside it, the
         # same bytes packed; a host that serves twins sent the browser the brotli one
-        # (on this first visit, before the service worker keeps the files).
+        # where it takes brotli, else the gzip one (on this first visit, before the
+        # service worker keeps the files). WebKit on Linux takes only gzip.
         wrong = []
         site = Path(self.site)
         for path in sorted(site.rglob("*")):
@@ -543,9 +601,16 @@ class PageTest:
             return performance.getEntriesByType('resource').filter((e) => e.name.endsWith('.wasm'))
                 .map((e) => [e.encodedBodySize, e.decodedBodySize]);""")
         wasm = next(site.glob("*.wasm"))
-        assert not wrong and [len(wasm.with_name(wasm.name + ".br").read_bytes()), wasm.stat().st_size] in sent, (wrong, sent)
+        accepted = self.asked["/" + wasm.name]
+        best = next(suffix for name, suffix in static_host.ENCODINGS if name in accepted)
+        twin = wasm.with_name(wasm.name + best)
+        assert not wrong and [twin.stat().st_size, wasm.stat().st_size] in sent, (wrong, accepted, sent)
 
     def off(self):
+        self.driver.execute_script("""
+            window.orviErrors = [];
+            addEventListener('error', (event) => orviErrors.push(event.message));
+            addEventListener('unhandledrejection', (event) => orviErrors.push(String(event.reason)));""")
         self.press("OFF")
         self.wait_for(lambda d: not d.find_elements(By.ID, "Form1"))
         line = self.driver.find_element(By.ID, "off")
@@ -554,7 +619,7 @@ class PageTest:
         again = line.find_element(By.TAG_NAME, "button")
         assert self.driver.switch_to.active_element == again
         time.sleep(1.1)  # a timer still running would fail on the window's absence
-        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        errors = self.driver.execute_script("return orviErrors")
         assert not errors, errors
         again.click()
         self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
@@ -567,23 +632,29 @@ class PageTest:
         self.wait_for(lambda d: d.find_elements(By.CSS_SELECTOR, "#Form1 button"))
         self.press("AC 4 * 6 =")
         assert self.display() == "24", self.display()
-        self.fonts()
+        self.fonts(reloaded=True)
 
     def console(self):
-        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        errors = self.browser.console_errors()
         assert not errors, errors
 
 
 def main():
-    test = PageTest(sys.argv[1], sys.argv[2], sys.argv[3])
+    options = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    options.add_argument("--engine", choices=ENGINES, default="chromium")
+    options.add_argument("site")
+    options.add_argument("layout")
+    options.add_argument("report")
+    arguments = options.parse_args()
+    test = PageTest(arguments.engine, arguments.site, arguments.layout, arguments.report)
     try:
         test.open()
         for name in ("title_and_focus", "precompressed_twins", "places", "names", "tab_order",
                      "every_control_named_and_described", "result_heard", "message_boxes_read",
-                     "clicks_and_typing", "memory_question", "about_box", "errors_and_going_on",
-                     "tick_under_a_box", "results_show_whole", "fonts", "phrase_whole",
-                     "clock_in_other_locales", "home_report", "installable_from_one_origin", "off",
-                     "offline", "console"):
+                     "keys_readable", "clicks_and_typing", "memory_question", "enter_answers_yes",
+                     "about_box", "errors_and_going_on", "tick_under_a_box", "results_show_whole", "fonts",
+                     "phrase_whole", "clock_in_other_locales", "home_report", "installable", "from_one_origin",
+                     "off", "offline", "console"):
             test.check(name, getattr(test, name))
     except TimeoutException:
         test.checks.fail()

@@ -6,12 +6,14 @@ taps that press keys at once, with the pressed look while the finger is down; no
 on-screen keyboard that nobody asked for; message boxes on the screen; a turn of the
 phone; pinch-zoom; and what makes the page installable on a phone.
 
-    tests/web/phone_test.py SITE_DIR LAYOUT_JSON [SHOTS_DIR]
+    tests/web/phone_test.py [--engine chromium|firefox|webkit] SITE_DIR LAYOUT_JSON [SHOTS_DIR]
 
 Serves SITE_DIR on a port of its own on 127.0.0.1 as a static host does; writes a
 screenshot of each screen to SHOTS_DIR if given. Ends with "N passed, N failed"; the
-exit code is 1 if any check failed.
+exit code is 1 if any check failed. In an engine that cannot emulate a phone it says
+why and exits with 77, which CTest counts as skipped.
 """
+import argparse
 import json
 import sys
 import time
@@ -22,7 +24,7 @@ from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.support.ui import WebDriverWait
 
 import png
-from chromium import Browser, Checks, static_host
+from browsers import ENGINES, Browser, Checks, Unsupported, needs_phone_emulation, static_host
 
 TWIPS_PER_PIXEL = 15
 # A tablet upright, and phones held sideways and upright, in CSS pixels.
@@ -298,7 +300,18 @@ class PhoneTest:
 
 
 def main():
-    test = PhoneTest(sys.argv[1], sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else None)
+    options = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    options.add_argument("--engine", choices=ENGINES, default="chromium")
+    options.add_argument("site")
+    options.add_argument("layout")
+    options.add_argument("shots", nargs="?")
+    arguments = options.parse_args()
+    try:
+        needs_phone_emulation(arguments.engine)
+    except Unsupported as reason:
+        print(f"SKIP phone_test in {ENGINES[arguments.engine]}: {reason}")
+        sys.exit(77)
+    test = PhoneTest(arguments.site, arguments.layout, arguments.shots)
     try:
         for name in ("whole_window_on_every_screen", "message_box_on_the_screen", "taps_press_keys",
                      "no_keyboard_unasked", "turned_sideways", "pinch_zoom", "installable_on_a_phone"):

@@ -1,5 +1,7 @@
 #include "display_type.h"
 
+#include <cmath>
+
 #include <emscripten/emscripten.h>
 
 namespace {
@@ -18,9 +20,15 @@ EM_JS(void, orvi_set_display_scale, (int number, double size, double spacing), {
 // clang-format on
 
 // The pixels between letters that set a text of this average advance at the scale.
+// Firefox lays text out in 60ths of a pixel and rounds letter spacing to them, so a
+// spacing between two of them would be drawn wider than measured; one on that grid,
+// rounded towards narrower, is drawn as measured in every engine.
 double spacing(ui::DisplayScale scale, double averageAdvance)
 {
-    return scale.stretch < 1 ? (scale.stretch - 1) * scale.size * averageAdvance : 0;
+    constexpr double kGrid = 60;
+    return scale.stretch < 1
+        ? std::floor((scale.stretch - 1) * scale.size * averageAdvance * kGrid) / kGrid
+        : 0;
 }
 
 } // namespace

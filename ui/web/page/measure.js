@@ -129,11 +129,14 @@ Object.assign(OrviPage, {
     box.replaceChildren(...rows);
   },
 
-  // The width the display's text has before the memory box, less the caret's pixel.
+  // The width the display's text has before the memory box, less the caret's pixel:
+  // the box's own width less its borders and padding. (An input's clientWidth is its
+  // padding box in Chromium and WebKit but its content box in Firefox.)
   displayRoom(number) {
     const box = this.controls[number];
     const style = getComputedStyle(box);
-    return box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 2;
+    const sides = ['borderLeftWidth', 'paddingLeft', 'paddingRight', 'borderRightWidth'];
+    return box.offsetWidth - sides.reduce((sum, side) => sum + parseFloat(style[side]), 0) - 2;
   },
 
   // The display's text at `size` of its type size, its letters `spacing` pixels
