@@ -5,6 +5,7 @@
 // keys, timer and message boxes reach Form1.
 
 #include "banner/banner_tick.h"
+#include "qt/lines_of.h"
 #include "ui/app_info.h"
 #include "ui/layout.h"
 #include "ui/qt/clock_text.h"
@@ -15,12 +16,8 @@
 #include "ui/qt/message_boxes.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QFontInfo>
 #include <QGlyphRun>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -36,6 +33,7 @@
 
 namespace {
 
+using testing_support::linesOf;
 using ui::Control;
 
 // Answers message boxes instead of a person and remembers what they said.
@@ -91,19 +89,6 @@ QRect inkOf(const QImage& image)
             if (image.pixel(x, y) != image.pixel(0, 0))
                 ink |= QRect(x, y, 1, 1);
     return ink;
-}
-
-// The lines a box shows, as drawn.
-QStringList linesOf(QTextEdit* box)
-{
-    QStringList lines;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* layout = block.layout();
-        for (int i = 0; i < layout->lineCount(); ++i)
-            lines << block.text().mid(
-                layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
-    }
-    return lines;
 }
 
 // Whether a box's text is drawn whole: no ink on the outermost pixels of the area
@@ -509,46 +494,6 @@ private slots:
         QVERIFY(lines.size() <= 2);
         QCOMPARE(lines.join(u' '), qs(banner::kPhrase).trimmed());
         QVERIFY(inkInside(box));
-    }
-
-    // What the window shows in the state the other homes are compared in, written
-    // where ORVI_HOME_REPORT says (the test runs at the clock's fixed time).
-    void homeReport()
-    {
-        const QString path = qEnvironmentVariable("ORVI_HOME_REPORT");
-        if (path.isEmpty())
-            QSKIP("ORVI_HOME_REPORT names no report to write");
-        window->timer().stop();
-        auto* display = find<ui::qt::DisplayBox>(Control::TEXT1);
-        QTest::keyClicks(display, QStringLiteral("-790123377769876000"));
-        clickKeys({ "+", "=" });
-        window->form().Timer1_Timer();
-
-        QJsonObject controls;
-        for (const ui::LayoutRow& row : ui::layoutRows()) {
-            if (const QWidget* w = row.kind == ui::ControlKind::Timer ? nullptr : find(row.id))
-                controls[latin(row.name)] = QJsonArray { w->x(), w->y(), w->width(), w->height() };
-        }
-        const auto boxReport = [&](Control id) {
-            auto* box = find<QTextEdit>(id);
-            const QTextFragment first = box->document()->begin().begin().fragment();
-            return QJsonObject { { "typeSize", first.charFormat().font().pixelSize() },
-                { "lines", QJsonArray::fromStringList(linesOf(box)) } };
-        };
-        QJsonObject clock = boxReport(Control::Text3);
-        const char* forms[] = { "LongTime", "ShortTimeWithSeconds", "TwentyFourHours" };
-        clock["form"] = forms[static_cast<int>(window->form().clockChoice()->form)];
-        const QFont base = ui::qt::controlFont(ui::layoutRow(Control::TEXT1));
-        const QJsonObject report { { "home", "qt" }, { "controls", controls }, { "clock", clock },
-            { "phrase", boxReport(Control::Text4) },
-            { "display",
-                QJsonObject { { "text", display->text() },
-                    { "stretch",
-                        display->font().stretch() > 0 ? display->font().stretch() / 100.0 : 1.0 },
-                    { "size", display->font().pointSizeF() / base.pointSizeF() } } } };
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QJsonDocument(report).toJson());
     }
 };
 
