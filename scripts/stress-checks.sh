@@ -71,7 +71,7 @@ leaks() {
   use_private_runtime_dir "$root/build/runtime-$(id -u)"
   QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 valgrind --leak-check=full \
     --show-leak-kinds=definite --errors-for-leak-kinds=definite --error-exitcode=99 \
-    --num-callers=40 build/default/tests/soak_tests
+    --num-callers=40 build/default/tests/qt/soak_tests
 }
 
 scripts/install-deps.sh --extra
